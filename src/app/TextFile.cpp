@@ -1,0 +1,129 @@
+#include "app/TextFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace {
+
+// Windows-1252 maps every byte to a character and back, its five unassigned bytes included,
+// so that whatever a file holds survives being read and written again.
+QStringDecoder makeDecoder()
+{
+#ifdef Q_OS_WIN
+    return QStringDecoder(QStringConverter::System);
+#else
+    return QStringDecoder("windows-1252");
+#endif
+}
+
+QStringEncoder makeEncoder()
+{
+#ifdef Q_OS_WIN
+    return QStringEncoder(QStringConverter::System);
+#else
+    return QStringEncoder("windows-1252");
+#endif
+}
+
+QString cannotWrite(const QString& path, const QString& reason)
+{
+    return QStringLiteral("Cannot write \"%1\": %2").arg(QDir::toNativeSeparators(path), reason);
+}
+
+QString describeCharacter(char32_t c)
+{
+    return QStringLiteral("\"%1\" (U+%2)")
+        .arg(QString::fromUcs4(&c, 1),
+             QString::number(static_cast<uint>(c), 16).toUpper().rightJustified(4, u'0'));
+}
+
+// The first character of the text that the code page cannot store, as a message naming it and
+// its line; the empty text when every character can be stored.
+QString findUnstorableCharacter(const QString& text, const QByteArray& encoded)
+{
+    const QString decoded = makeDecoder().decode(encoded);
+    qsizetype at = 0;
+    while (at < text.size() && at < decoded.size() && text[at] == decoded[at])
+        ++at;
+    if (at >= text.size())
+        return {};
+    const qsizetype line = text.left(at).count(u'\n') + 1;
+    const char32_t c = QStringView(text).mid(at).toUcs4().value(0);
+    return QStringLiteral("line %1 holds the character %2, which the code page %3 cannot store")
+        .arg(line)
+        .arg(describeCharacter(c), textFileCodePage());
+}
+
+} // namespace
+
+QString textFileCodePage()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("of this system");
+#else
+    return QStringLiteral("Windows-1252");
+#endif
+}
+
+TextFileContent readTextFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {{},
+                QStringLiteral("Cannot read \"%1\": %2")
+                    .arg(QDir::toNativeSeparators(path), file.errorString())};
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        return {{},
+                QStringLiteral("Cannot read \"%1\": %2")
+                    .arg(QDir::toNativeSeparators(path), file.errorString())};
+    }
+    return {makeDecoder().decode(bytes), {}};
+}
+
+QString writeTextLines(const QString& path, const QStringList& lines)
+{
+    QString text;
+    for (const QString& line : lines) {
+        text += line;
+        text += QLatin1String("\r\n");
+    }
+    QStringEncoder encoder = makeEncoder();
+    const QByteArray bytes = encoder.encode(text);
+    if (encoder.hasError())
+        return cannotWrite(path, findUnstorableCharacter(text, bytes));
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return cannotWrite(path, file.errorString());
+    // A short write is no error to QSaveFile, which would then commit a truncated file: count
+    // every byte, and let a further write tell the system's reason.
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
+        if (n <= 0)
+            break;
+        written += n;
+    }
+    if (written != bytes.size() || !file.flush()) {
+        const QString reason = file.error() != QFileDevice::NoError
+                                   ? file.errorString()
+                                   : QStringLiteral("only %1 of %2 bytes could be written")
+                                         .arg(written)
+                                         .arg(bytes.size());
+        file.cancelWriting();
+        return cannotWrite(path, reason);
+    }
+    if (!file.commit())
+        return cannotWrite(path, file.errorString());
+    return {};
+}
+
+QString joinPath(const QString& folder, const QString& name)
+{
+    return folder + QDir::separator() + name;
+}

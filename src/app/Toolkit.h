@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/DialogService.h"
+
+#include <QString>
+
+class CommonDialog;
+
+// The one place that reaches the GUI toolkit's modal and global services, so that the rest of
+// the program can be tested without a person at the screen.
+namespace Toolkit {
+
+// The application's short title, the default title of every message box.
+inline const QString ShortTitle = QStringLiteral("LKS");
+
+MsgBoxResult MsgBox(const QString& text, MsgBoxButtons buttons = MsgBoxButtons::Ok,
+                    MsgBoxIcon icon = MsgBoxIcon::None, const QString& title = ShortTitle);
+
+// The service that shows dialogs: Qt's real ones unless another was installed.
+DialogService& dialogs();
+// Installs a service (null restores Qt's) and returns the one it replaces, null for Qt's.
+DialogService* setDialogService(DialogService* service);
+
+// The program's one shared common-dialog object, created on first use.
+CommonDialog& dlgCommonDialog();
+
+void ClipboardClear();
+void ClipboardSetText(const QString& text);
+// The clipboard's plain text; empty when it holds none.
+QString ClipboardGetText();
+
+// Window geometry is given in twips, fifteen to a device-independent pixel.
+constexpr int TwipsPerPixel = 15;
+constexpr int twipsToPixels(int twips)
+{
+    return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
+}
+constexpr int pixelsToTwips(int pixels)
+{
+    return pixels * TwipsPerPixel;
+}
+
+} // namespace Toolkit

@@ -1,0 +1,16 @@
+#include "app/LoadedWindows.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Larkspan"));
+    // The program ends when its last window is unloaded, not when the last one is hidden.
+    QApplication::setQuitOnLastWindowClosed(false);
+    LoadedWindows& windows = LoadedWindows::instance();
+    QObject::connect(&windows, &LoadedWindows::allUnloaded, &app, &QApplication::quit);
+    if (windows.count() == 0)
+        return 0;
+    return app.exec();
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QString>
+
+// An entry as it must stand on a line of a batch file so that the command interpreter reads it
+// back as one argument with its own text: quoted when it holds a character that would split or
+// redirect the line, with every % doubled. Ordinary names come out unchanged.
+QString batchArgument(const QString& entry);

@@ -1,0 +1,42 @@
+#include "build/MakeBat.h"
+
+#include "app/TextFile.h"
+#include "app/Toolkit.h"
+#include "build/BatchArgument.h"
+#include "project/Project.h"
+
+namespace {
+
+bool forCompiler(const QString& entry)
+{
+    return entry.endsWith(QLatin1String(".inf")) || entry.endsWith(QLatin1String(".c"));
+}
+
+} // namespace
+
+QStringList makeBatLines(const QStringList& files)
+{
+    QString filerGroup;
+    QString compilerGroup;
+    for (const QString& entry : files) {
+        QString& group = forCompiler(entry) ? compilerGroup : filerGroup;
+        group += u' ' + batchArgument(entry);
+    }
+    return {QStringLiteral("@echo off"), QStringLiteral("filer a") + filerGroup,
+            QStringLiteral("vcc") + compilerGroup + QStringLiteral(" filer.list")};
+}
+
+void WriteMakeBat()
+{
+    const Project& project = Project::current();
+    if (project.ProjectFolder().isEmpty()) {
+        Toolkit::MsgBox(QStringLiteral("Cannot write make.bat: the project has no folder. Choose "
+                                       "one in Project Properties."));
+        return;
+    }
+    const QString error =
+        writeTextLines(joinPath(project.ProjectFolder(), QStringLiteral("make.bat")),
+                       makeBatLines(project.Files()));
+    if (!error.isEmpty())
+        Toolkit::MsgBox(error);
+}

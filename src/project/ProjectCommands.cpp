@@ -1,0 +1,66 @@
+#include "project/ProjectCommands.h"
+
+#include "app/CommonDialog.h"
+#include "app/TextFile.h"
+#include "app/Toolkit.h"
+#include "project/Project.h"
+#include "project/ProjectFile.h"
+
+#include <QDir>
+
+namespace {
+
+// Sets up the shared dialog for a project file, starting in the project's folder.
+CommonDialog& projectFileDialog(const QString& title)
+{
+    CommonDialog& dialog = Toolkit::dlgCommonDialog();
+    dialog.setTitle(title);
+    dialog.setCancelError(false);
+    dialog.setInitialFolder(Project::current().ProjectFolder());
+    dialog.setFilter(QString::fromLatin1(ProjectFileFilter));
+    return dialog;
+}
+
+} // namespace
+
+void NewProject()
+{
+    Project& project = Project::current();
+    project.setFiles({});
+    project.setProjectName({});
+    project.setOutputAppName({});
+    project.setProjectFolder({});
+    project.setUseRootInfFile(true);
+    project.setCreateRootInfWithWizard(false);
+}
+
+void OpenProject()
+{
+    const QString path = projectFileDialog(QStringLiteral("Open")).ShowOpen();
+    if (path.isEmpty())
+        return;
+    // Read and checked whole before anything changes, so a bad file leaves the project as it was.
+    const TextFileContent file = readTextFile(path);
+    if (!file.ok()) {
+        Toolkit::MsgBox(file.error);
+        return;
+    }
+    QString problem;
+    const std::optional<ProjectFileContent> content = parseProjectFile(file.text, &problem);
+    if (!content) {
+        Toolkit::MsgBox(QStringLiteral("Cannot open the project \"%1\": %2")
+                            .arg(QDir::toNativeSeparators(path), problem));
+        return;
+    }
+    applyProjectFile(Project::current(), *content);
+}
+
+void SaveProject()
+{
+    const QString path = projectFileDialog(QStringLiteral("Save As")).ShowSave();
+    if (path.isEmpty())
+        return;
+    const QString error = writeTextLines(path, projectFileLines(Project::current()));
+    if (!error.isEmpty())
+        Toolkit::MsgBox(error);
+}

@@ -1,0 +1,281 @@
+#include "app/CommonDialog.h"
+#include "app/Toolkit.h"
+#include "project/Project.h"
+#include "project/ProjectCommands.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QByteArray contentOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void putFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+struct Snapshot {
+    QString name, app, folder;
+    bool use, wizard;
+    QStringList files;
+    bool operator==(const Snapshot&) const = default;
+};
+
+Snapshot snapshot()
+{
+    const Project& p = Project::current();
+    return {p.ProjectName(),    p.OutputAppName(),           p.ProjectFolder(),
+            p.UseRootInfFile(), p.CreateRootInfWithWizard(), p.Files()};
+}
+
+} // namespace
+
+class ProjectCommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void firstUseValues();
+    void optionPairAndChangeNotices();
+    void newProjectEmptiesTheProject();
+    void saveProject();
+    void openProject();
+    void openProjectOptionLines_data();
+    void openProjectOptionLines();
+    void badProjectFileLeavesProjectAsItWas_data();
+    void badProjectFileLeavesProjectAsItWas();
+    void failedSaveIsReported();
+};
+
+void ProjectCommandsTest::firstUseValues()
+{
+    const Project& project = Project::current();
+    QCOMPARE(project.ProjectName(), QString("MyApp"));
+    QCOMPARE(project.OutputAppName(), QString("myapp.app"));
+    QCOMPARE(project.ProjectFolder(), QDir::toNativeSeparators(QDir::currentPath()));
+    QCOMPARE(project.UseRootInfFile(), true);
+    QCOMPARE(project.CreateRootInfWithWizard(), false);
+    QCOMPARE(project.Files(), QStringList{});
+}
+
+void ProjectCommandsTest::optionPairAndChangeNotices()
+{
+    Project project;
+    QSignalSpy useChanged(&project, &Project::UseRootInfFileChanged);
+    QSignalSpy wizardChanged(&project, &Project::CreateRootInfWithWizardChanged);
+    QSignalSpy wizardSelected(&project, &Project::wizardOptionSelected);
+    QSignalSpy folderChanged(&project, &Project::ProjectFolderChanged);
+    QSignalSpy rowsInserted(project.filesModel(), &QAbstractItemModel::rowsInserted);
+
+    project.setCreateRootInfWithWizard(true);
+    QCOMPARE(project.UseRootInfFile(), false);
+    QCOMPARE(project.CreateRootInfWithWizard(), true);
+    QCOMPARE(wizardSelected.count(), 1);
+    // Selecting it again is a selection all the same: the dialog turns to the wizard again.
+    project.setCreateRootInfWithWizard(true);
+    QCOMPARE(wizardSelected.count(), 2);
+    QCOMPARE(wizardChanged.count(), 1);
+
+    // Turning one off leaves the other off: both off is possible.
+    project.setCreateRootInfWithWizard(false);
+    QCOMPARE(project.UseRootInfFile(), false);
+    QCOMPARE(project.CreateRootInfWithWizard(), false);
+    project.setUseRootInfFile(true);
+    QCOMPARE(project.CreateRootInfWithWizard(), false);
+    QCOMPARE(useChanged.count(), 2);
+    QCOMPARE(wizardSelected.count(), 2);
+
+    project.setProjectFolder("/work/demo");
+    QCOMPARE(folderChanged.count(), 1);
+    QCOMPARE(folderChanged.at(0).at(0).toString(), QString("/work/demo"));
+
+    project.appendFile("main.c");
+    project.appendFile("main.c");
+    project.appendFile("defs.h");
+    QCOMPARE(rowsInserted.count(), 3);
+    QCOMPARE(project.filesModel()->stringList(), (QStringList{"main.c", "main.c", "defs.h"}));
+    project.removeFileAt(1);
+    QCOMPARE(project.Files(), (QStringList{"main.c", "defs.h"}));
+}
+
+void ProjectCommandsTest::newProjectEmptiesTheProject()
+{
+    Project& project = Project::current();
+    project.setCreateRootInfWithWizard(true);
+    for (int i = 0; i < 10; ++i)
+        project.appendFile(QString("file%1.c").arg(i));
+    NewProject();
+    QCOMPARE(snapshot(), (Snapshot{"", "", "", true, false, {}}));
+}
+
+void ProjectCommandsTest::saveProject()
+{
+    QTemporaryDir dir;
+    Project& project = Project::current();
+    NewProject();
+    project.setProjectName("Demo");
+    project.setOutputAppName("demo.app");
+    project.setProjectFolder(dir.path());
+    project.appendFile("main.c");
+    project.appendFile("root.inf");
+
+    ScriptedDialogs dialogs;
+    dialogs.answerFile("");
+    SaveProject();
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{});
+
+    const QString path = dir.filePath("demo");
+    dialogs.answerFile(path);
+    SaveProject();
+    QCOMPARE(dialogs.fileDialogs.size(), 2);
+    const FileDialogRequest& asked = dialogs.fileDialogs[1];
+    QCOMPARE(asked.kind, FileDialogKind::Save);
+    QCOMPARE(asked.title, QString("Save As"));
+    QCOMPARE(asked.filter, QString("LKS Project Files (*.cpf)|*.cpf"));
+    QCOMPARE(asked.initialFolder, dir.path());
+    QCOMPARE(asked.cancelError, false);
+    // Used as typed: no extension is added.
+    QCOMPARE(contentOf(path), QByteArray("Demo\r\ndemo.app\r\n") + QFile::encodeName(dir.path()) +
+                                  "\r\nTrue\r\nFalse\r\nmain.c\r\nroot.inf\r\n");
+    QCOMPARE(dialogs.messages.size(), 0);
+
+    // An empty project is exactly five lines.
+    NewProject();
+    dialogs.answerFile(path);
+    SaveProject();
+    QCOMPARE(contentOf(path), QByteArray("\r\n\r\n\r\nTrue\r\nFalse\r\n"));
+}
+
+void ProjectCommandsTest::openProject()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("demo.cpf");
+    putFile(path, "Demo\r\ndemo.app\r\n/home/me/demo\r\nTrue\r\nFalse\r\nmain.c\r\nlogo.pic\r\n");
+    NewProject();
+    Project::current().setProjectFolder(dir.path());
+    Project::current().appendFile("old.c");
+
+    ScriptedDialogs dialogs;
+    const Snapshot before = snapshot();
+    dialogs.answerFile("");
+    OpenProject();
+    QCOMPARE(snapshot(), before);
+    QCOMPARE(dialogs.fileDialogs[0].kind, FileDialogKind::Open);
+    QCOMPARE(dialogs.fileDialogs[0].title, QString("Open"));
+    QCOMPARE(dialogs.fileDialogs[0].filter, QString("LKS Project Files (*.cpf)|*.cpf"));
+    QCOMPARE(dialogs.fileDialogs[0].initialFolder, dir.path());
+
+    dialogs.answerFile(path);
+    OpenProject();
+    QCOMPARE(snapshot(),
+             (Snapshot{"Demo", "demo.app", "/home/me/demo", true, false, {"main.c", "logo.pic"}}));
+    QCOMPARE(dialogs.messages.size(), 0);
+    QCOMPARE(Toolkit::dlgCommonDialog().fileName(), path);
+}
+
+void ProjectCommandsTest::openProjectOptionLines_data()
+{
+    QTest::addColumn<QByteArray>("optionLines");
+    QTest::addColumn<bool>("use");
+    QTest::addColumn<bool>("wizard");
+    QTest::addColumn<int>("wizardSelections");
+
+    QTest::newRow("True on both: only the wizard")
+        << QByteArray("True\r\nTrue") << false << true << 1;
+    QTest::newRow("False on both: neither") << QByteArray("False\r\nFalse") << false << false << 0;
+    QTest::newRow("lower case and -1") << QByteArray("true\r\n-1") << false << true << 1;
+    QTest::newRow("zero") << QByteArray("-1\r\n0") << true << false << 0;
+}
+
+void ProjectCommandsTest::openProjectOptionLines()
+{
+    QFETCH(QByteArray, optionLines);
+    QFETCH(bool, use);
+    QFETCH(bool, wizard);
+    QFETCH(int, wizardSelections);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("options.cpf");
+    putFile(path, "a\r\nb\r\nc\r\n" + optionLines + "\r\n");
+    NewProject();
+    QSignalSpy selections(&Project::current(), &Project::wizardOptionSelected);
+
+    ScriptedDialogs dialogs;
+    dialogs.answerFile(path);
+    OpenProject();
+    QCOMPARE(Project::current().UseRootInfFile(), use);
+    QCOMPARE(Project::current().CreateRootInfWithWizard(), wizard);
+    QCOMPARE(selections.count(), wizardSelections);
+    QCOMPARE(Project::current().Files(), QStringList{});
+}
+
+void ProjectCommandsTest::badProjectFileLeavesProjectAsItWas_data()
+{
+    QTest::addColumn<QByteArray>("content"); // empty: the file does not exist
+    QTest::addColumn<QString>("problem");
+
+    QTest::newRow("missing file") << QByteArray() << "Cannot read";
+    QTest::newRow("short file") << QByteArray("a\r\nb\r\n") << "2 of the five values";
+    QTest::newRow("bad option") << QByteArray("a\r\nb\r\nc\r\nTrue\r\nsometimes\r\nx.c\r\n")
+                                << "fifth value, \"sometimes\"";
+}
+
+void ProjectCommandsTest::badProjectFileLeavesProjectAsItWas()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, problem);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("bad.cpf");
+    if (!content.isEmpty())
+        putFile(path, content);
+    NewProject();
+    Project::current().setProjectName("Kept");
+    Project::current().appendFile("kept.c");
+    const Snapshot before = snapshot();
+
+    ScriptedDialogs dialogs;
+    dialogs.answerFile(path);
+    OpenProject();
+    QCOMPARE(snapshot(), before);
+    QCOMPARE(dialogs.messages.size(), 1);
+    QVERIFY2(dialogs.messages[0].text.contains(QDir::toNativeSeparators(path)),
+             qPrintable(dialogs.messages[0].text));
+    QVERIFY2(dialogs.messages[0].text.contains(problem), qPrintable(dialogs.messages[0].text));
+    QCOMPARE(dialogs.messages[0].title, QString("LKS"));
+}
+
+void ProjectCommandsTest::failedSaveIsReported()
+{
+    QTemporaryDir dir;
+    NewProject();
+    Project::current().setProjectName("Demo");
+    const Snapshot before = snapshot();
+    const QString path = dir.filePath("missing/demo.cpf");
+
+    ScriptedDialogs dialogs;
+    dialogs.answerFile(path);
+    SaveProject();
+    QCOMPARE(dialogs.messages.size(), 1);
+    QVERIFY2(dialogs.messages[0].text.contains(QDir::toNativeSeparators(path)),
+             qPrintable(dialogs.messages[0].text));
+    QCOMPARE(snapshot(), before);
+
+    // A name the code page cannot store is refused, not written with a stand-in.
+    Project::current().setProjectName("Snow \u2603");
+    dialogs.answerFile(dir.filePath("snow.cpf"));
+    SaveProject();
+    QCOMPARE(dialogs.messages.size(), 2);
+    QVERIFY2(dialogs.messages[1].text.contains("line 1"), qPrintable(dialogs.messages[1].text));
+    QVERIFY(!QFile::exists(dir.filePath("snow.cpf")));
+}
+
+QTEST_MAIN(ProjectCommandsTest)
+#include "tst_projectcommands.moc"

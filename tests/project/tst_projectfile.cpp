@@ -1,0 +1,168 @@
+#include "app/TextFile.h"
+#include "project/Project.h"
+#include "project/ProjectFile.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+class ProjectFileTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readingRules_data();
+    void readingRules();
+    void booleans_data();
+    void booleans();
+    void fileThatIsNotAProjectIsRefused_data();
+    void fileThatIsNotAProjectIsRefused();
+    void savedProjectComesBackEqual();
+    void entryWithCommaComesBackAsTwo();
+};
+
+void ProjectFileTest::readingRules_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("values");
+
+    QTest::newRow("one value per line") << "MyApp\r\nmyapp.app\r\n"
+                                        << QStringList{"MyApp", "myapp.app"};
+    QTest::newRow("no final line end") << "a\r\nb" << QStringList{"a", "b"};
+    QTest::newRow("empty text") << "" << QStringList{};
+    QTest::newRow("empty line is one empty value") << "\r\n\r\nx\r\n" << QStringList{"", "", "x"};
+    QTest::newRow("only an empty line") << "\r\n" << QStringList{""};
+    QTest::newRow("commas split values") << "a,b.c\r\nd\r\n" << QStringList{"a", "b.c", "d"};
+    QTest::newRow("comma at line end gives an empty value") << "a,\r\nb\r\n"
+                                                            << QStringList{"a", "", "b"};
+    QTest::newRow("comma at text end gives an empty value") << "a," << QStringList{"a", ""};
+    QTest::newRow("leading blanks skipped, trailing kept") << "   name  \r\n \t x\r\n"
+                                                           << QStringList{"name  ", "x"};
+    QTest::newRow("blanks only") << "   \r\n" << QStringList{""};
+    QTest::newRow("quoted value loses its quotes") << "\"My App\"\r\n" << QStringList{"My App"};
+    QTest::newRow("quoted value keeps its comma") << "\"a,b\",c\r\n" << QStringList{"a,b", "c"};
+    QTest::newRow("text after closing quote skipped") << "\"a\"xyz,b\r\n\"c\" tail\r\nd\r\n"
+                                                      << QStringList{"a", "b", "c", "d"};
+    QTest::newRow("unclosed quote runs to line end") << "\"open, still\r\nnext\r\n"
+                                                     << QStringList{"open, still", "next"};
+    QTest::newRow("blanks before a quote skipped") << "  \"q\"\r\n" << QStringList{"q"};
+    QTest::newRow("quote inside a value kept") << "say \"hi\"\r\n" << QStringList{"say \"hi\""};
+    QTest::newRow("lone line feeds end lines too") << "a\nb\n\nc" << QStringList{"a", "b", "", "c"};
+    QTest::newRow("lone carriage returns end lines too") << "a\rb\r" << QStringList{"a", "b"};
+}
+
+void ProjectFileTest::readingRules()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, values);
+    QCOMPARE(readProjectValues(text), values);
+}
+
+void ProjectFileTest::booleans_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("expected"); // 1 on, 0 off, -1 not a Boolean
+
+    QTest::newRow("True") << "True" << 1;
+    QTest::newRow("lower case true") << "true" << 1;
+    QTest::newRow("FALSE") << "FALSE" << 0;
+    QTest::newRow("minus one") << "-1" << 1;
+    QTest::newRow("zero") << "0" << 0;
+    QTest::newRow("zero with decimals") << "0.0" << 0;
+    QTest::newRow("fraction") << "0.5" << 1;
+    QTest::newRow("trailing blank") << "True " << 1;
+    QTest::newRow("empty") << "" << -1;
+    QTest::newRow("word") << "yes" << -1;
+    QTest::newRow("path") << "C:\\Proj" << -1;
+    QTest::newRow("not a finite number") << "inf" << -1;
+}
+
+void ProjectFileTest::booleans()
+{
+    QFETCH(QString, text);
+    QFETCH(int, expected);
+    const std::optional<bool> value = readProjectBoolean(text);
+    QCOMPARE(value.has_value() ? int(*value) : -1, expected);
+}
+
+void ProjectFileTest::fileThatIsNotAProjectIsRefused_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("problem");
+
+    QTest::newRow("empty file") << ""
+                                << "0 of the five values";
+    QTest::newRow("four lines") << "a\r\nb\r\nc\r\nTrue\r\n"
+                                << "4 of the five values";
+    QTest::newRow("bad fourth value") << "a\r\nb\r\nc\r\nmaybe\r\nFalse\r\n"
+                                      << "fourth value, \"maybe\"";
+    QTest::newRow("bad fifth value") << "a\r\nb\r\nc\r\nTrue\r\n\r\n"
+                                     << "fifth value, \"\"";
+    // A comma in the name shifts the folder into the first option.
+    QTest::newRow("comma in the name") << "My,App\r\nmyapp.app\r\nC:\\Proj\r\nTrue\r\nFalse\r\n"
+                                       << "fourth value, \"C:\\Proj\"";
+}
+
+void ProjectFileTest::fileThatIsNotAProjectIsRefused()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, problem);
+    QString found;
+    QVERIFY(!parseProjectFile(text, &found).has_value());
+    QVERIFY2(found.contains(problem), qPrintable(found));
+}
+
+void ProjectFileTest::savedProjectComesBackEqual()
+{
+    QTemporaryDir dir;
+    Project saved;
+    saved.setProjectName("Demo  ");
+    saved.setOutputAppName("d\u00e9mo.app");
+    saved.setProjectFolder("C:\\Proj\\");
+    saved.setCreateRootInfWithWizard(true);
+    saved.setFiles({"main.c", "logo.pic", "main.c", "my file.h"});
+    const QString path = dir.filePath("demo.cpf");
+    QCOMPARE(writeTextLines(path, projectFileLines(saved)), QString());
+
+    const TextFileContent file = readTextFile(path);
+    QVERIFY(file.ok());
+    QString problem;
+    const std::optional<ProjectFileContent> content = parseProjectFile(file.text, &problem);
+    QVERIFY2(content.has_value(), qPrintable(problem));
+    Project opened;
+    applyProjectFile(opened, *content);
+    QCOMPARE(opened.ProjectName(), saved.ProjectName());
+    QCOMPARE(opened.OutputAppName(), saved.OutputAppName());
+    QCOMPARE(opened.ProjectFolder(), saved.ProjectFolder());
+    QCOMPARE(opened.UseRootInfFile(), false);
+    QCOMPARE(opened.CreateRootInfWithWizard(), true);
+    QCOMPARE(opened.Files(), saved.Files());
+
+    // After a new project the first three lines are empty, and read back as empty.
+    Project empty;
+    empty.setProjectName({});
+    empty.setOutputAppName({});
+    empty.setProjectFolder({});
+    QCOMPARE(projectFileLines(empty), (QStringList{"", "", "", "True", "False"}));
+    const std::optional<ProjectFileContent> emptyContent =
+        parseProjectFile("\r\n\r\n\r\nTrue\r\nFalse\r\n", &problem);
+    QVERIFY(emptyContent.has_value());
+    QCOMPARE(emptyContent->ProjectName, QString());
+    QCOMPARE(emptyContent->ProjectFolder, QString());
+    QCOMPARE(emptyContent->Files, QStringList{});
+}
+
+void ProjectFileTest::entryWithCommaComesBackAsTwo()
+{
+    Project saved;
+    saved.setFiles({"a,b.c"});
+    const QStringList lines = projectFileLines(saved);
+    QCOMPARE(lines.size(), 6);
+    QCOMPARE(lines.last(), QString("a,b.c"));
+    QString problem;
+    const std::optional<ProjectFileContent> content =
+        parseProjectFile(lines.join("\r\n") + "\r\n", &problem);
+    QVERIFY(content.has_value());
+    QCOMPARE(content->Files, (QStringList{"a", "b.c"}));
+}
+
+QTEST_MAIN(ProjectFileTest)
+#include "tst_projectfile.moc"

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "app/DialogService.h"
+
+#include <QList>
+#include <QQueue>
+
+// Answers the program's dialogs from a script and records what each one asked. It takes the
+// place of the real dialogs while it lives. A dialog with no answer left is cancelled (a
+// message box gets OK) and counted in unanswered.
+class ScriptedDialogs : public DialogService {
+public:
+    ScriptedDialogs();
+    ~ScriptedDialogs() override;
+    ScriptedDialogs(const ScriptedDialogs&) = delete;
+    ScriptedDialogs& operator=(const ScriptedDialogs&) = delete;
+
+    // The path the next file dialog returns; the empty text cancels it.
+    void answerFile(const QString& path) { m_fileAnswers.enqueue(path); }
+    void answerMessage(MsgBoxResult button) { m_messageAnswers.enqueue(button); }
+    void answerPrinter(bool confirm) { m_printerAnswers.enqueue(confirm); }
+
+    MsgBoxResult messageBox(const MessageBoxRequest& request) override;
+    QString fileDialog(const FileDialogRequest& request) override;
+    bool printerDialog(const PrinterDialogRequest& request, QPrinter& printer) override;
+
+    QList<MessageBoxRequest> messages;
+    QList<FileDialogRequest> fileDialogs;
+    QList<PrinterDialogRequest> printerDialogs;
+    int unanswered = 0;
+
+private:
+    DialogService* m_previous = nullptr;
+    QQueue<QString> m_fileAnswers;
+    QQueue<MsgBoxResult> m_messageAnswers;
+    QQueue<bool> m_printerAnswers;
+};
