@@ -79,7 +79,8 @@ std::optional<ProjectFileContent> parseProjectFile(const QString& text, QString*
 {
     const QStringList values = readProjectValues(text);
     if (values.size() < 5) {
-        *problem = QStringLiteral("it holds %1 of the five values a project file starts with.")
+        *problem = QStringLiteral("it holds %1 values, fewer than the five settings a project "
+                                  "file starts with.")
                        .arg(values.size());
         return std::nullopt;
     }

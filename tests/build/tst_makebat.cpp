@@ -2,21 +2,12 @@
 #include "build/MakeBat.h"
 #include "project/Project.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-
-QByteArray contentOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-} // namespace
 
 class MakeBatTest : public QObject {
     Q_OBJECT
@@ -102,11 +93,7 @@ void MakeBatTest::writesThreeLinesIntoTheProjectFolder()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("make.bat");
-    {
-        QFile old(path);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write(QByteArray(500, 'z'));
-    }
+    putFile(path, QByteArray(500, 'z'));
     Project& project = Project::current();
     project.setProjectFolder(QDir::toNativeSeparators(dir.path()));
     project.setFiles({"main.c", "logo.pic", "root.inf", "util.c", "defs.h"});

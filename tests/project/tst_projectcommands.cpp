@@ -3,6 +3,7 @@
 #include "project/Project.h"
 #include "project/ProjectCommands.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,19 +11,6 @@
 #include <QtTest>
 
 namespace {
-
-QByteArray contentOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void putFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 struct Snapshot {
     QString name, app, folder;
@@ -223,7 +211,7 @@ void ProjectCommandsTest::badProjectFileLeavesProjectAsItWas_data()
     QTest::addColumn<QString>("problem");
 
     QTest::newRow("missing file") << QByteArray() << "Cannot read";
-    QTest::newRow("short file") << QByteArray("a\r\nb\r\n") << "2 of the five values";
+    QTest::newRow("short file") << QByteArray("a\r\nb\r\n") << "2 values, fewer than the five";
     QTest::newRow("bad option") << QByteArray("a\r\nb\r\nc\r\nTrue\r\nsometimes\r\nx.c\r\n")
                                 << "fifth value, \"sometimes\"";
 }

@@ -89,9 +89,9 @@ void ProjectFileTest::fileThatIsNotAProjectIsRefused_data()
     QTest::addColumn<QString>("problem");
 
     QTest::newRow("empty file") << ""
-                                << "0 of the five values";
+                                << "0 values, fewer than the five";
     QTest::newRow("four lines") << "a\r\nb\r\nc\r\nTrue\r\n"
-                                << "4 of the five values";
+                                << "4 values, fewer than the five";
     QTest::newRow("bad fourth value") << "a\r\nb\r\nc\r\nmaybe\r\nFalse\r\n"
                                       << "fourth value, \"maybe\"";
     QTest::newRow("bad fifth value") << "a\r\nb\r\nc\r\nTrue\r\n\r\n"
