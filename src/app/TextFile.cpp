@@ -1,5 +1,7 @@
 #include "app/TextFile.h"
 
+#include "app/FileSync.h"
+
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
@@ -26,6 +28,17 @@ QStringEncoder makeEncoder()
 #else
     return QStringEncoder("windows-1252");
 #endif
+}
+
+QString cannotRead(const QString& path, const QString& reason)
+{
+    return QStringLiteral("Cannot read \"%1\": %2").arg(QDir::toNativeSeparators(path), reason);
+}
+
+QString codePageMissing()
+{
+    return QStringLiteral("this system offers no converter for the code page %1")
+        .arg(textFileCodePage());
 }
 
 QString cannotWrite(const QString& path, const QString& reason)
@@ -70,19 +83,16 @@ QString textFileCodePage()
 
 TextFileContent readTextFile(const QString& path)
 {
+    QStringDecoder decoder = makeDecoder();
+    if (!decoder.isValid())
+        return {{}, cannotRead(path, codePageMissing())};
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {{},
-                QStringLiteral("Cannot read \"%1\": %2")
-                    .arg(QDir::toNativeSeparators(path), file.errorString())};
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, cannotRead(path, file.errorString())};
     const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return {{},
-                QStringLiteral("Cannot read \"%1\": %2")
-                    .arg(QDir::toNativeSeparators(path), file.errorString())};
-    }
-    return {makeDecoder().decode(bytes), {}};
+    if (file.error() != QFileDevice::NoError)
+        return {{}, cannotRead(path, file.errorString())};
+    return {decoder.decode(bytes), {}};
 }
 
 QString writeTextLines(const QString& path, const QStringList& lines)
@@ -93,6 +103,8 @@ QString writeTextLines(const QString& path, const QStringList& lines)
         text += QLatin1String("\r\n");
     }
     QStringEncoder encoder = makeEncoder();
+    if (!encoder.isValid())
+        return cannotWrite(path, codePageMissing());
     const QByteArray bytes = encoder.encode(text);
     if (encoder.hasError())
         return cannotWrite(path, findUnstorableCharacter(text, bytes));
@@ -109,7 +121,7 @@ QString writeTextLines(const QString& path, const QStringList& lines)
             break;
         written += n;
     }
-    if (written != bytes.size() || !file.flush()) {
+    if (written != bytes.size()) {
         const QString reason = file.error() != QFileDevice::NoError
                                    ? file.errorString()
                                    : QStringLiteral("only %1 of %2 bytes could be written")
@@ -117,6 +129,13 @@ QString writeTextLines(const QString& path, const QStringList& lines)
                                          .arg(bytes.size());
         file.cancelWriting();
         return cannotWrite(path, reason);
+    }
+    // QSaveFile would ignore a failure to bring the data onto the disk and replace the old file
+    // all the same.
+    const QString unsynced = syncFileToDisk(file);
+    if (!unsynced.isEmpty()) {
+        file.cancelWriting();
+        return cannotWrite(path, unsynced);
     }
     if (!file.commit())
         return cannotWrite(path, file.errorString());

@@ -41,24 +41,28 @@ void Project::setProjectFolder(const QString& folder)
 
 void Project::setUseRootInfFile(bool on)
 {
-    if (on)
-        setCreateRootInfWithWizard(false);
-    if (on == m_useRootInfFile)
-        return;
-    m_useRootInfFile = on;
-    emit UseRootInfFileChanged(on);
+    setOptions(on, on ? false : m_createRootInfWithWizard);
 }
 
 void Project::setCreateRootInfWithWizard(bool on)
 {
-    if (on)
-        setUseRootInfFile(false);
-    if (on != m_createRootInfWithWizard) {
-        m_createRootInfWithWizard = on;
-        emit CreateRootInfWithWizardChanged(on);
-    }
+    setOptions(on ? false : m_useRootInfFile, on);
     if (on)
         emit wizardOptionSelected();
+}
+
+// Both options take their new values before either change is told, so that no view ever sees
+// a state the pair cannot be in.
+void Project::setOptions(bool useRootInfFile, bool createRootInfWithWizard)
+{
+    const bool useChanged = useRootInfFile != m_useRootInfFile;
+    const bool wizardChanged = createRootInfWithWizard != m_createRootInfWithWizard;
+    m_useRootInfFile = useRootInfFile;
+    m_createRootInfWithWizard = createRootInfWithWizard;
+    if (useChanged)
+        emit UseRootInfFileChanged(useRootInfFile);
+    if (wizardChanged)
+        emit CreateRootInfWithWizardChanged(createRootInfWithWizard);
 }
 
 void Project::appendFile(const QString& name)

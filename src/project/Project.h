@@ -49,6 +49,8 @@ signals:
     void wizardOptionSelected();
 
 private:
+    void setOptions(bool useRootInfFile, bool createRootInfWithWizard);
+
     QString m_projectName;
     QString m_outputAppName;
     QString m_projectFolder;

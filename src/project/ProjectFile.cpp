@@ -31,8 +31,11 @@ QStringList readProjectValues(const QString& text)
     const qsizetype size = text.size();
     qsizetype at = 0;
     while (at < size) {
+        const bool lineStart = at == 0 || isLineEnd(text[at - 1]);
         while (at < size && (text[at] == u' ' || text[at] == u'\t'))
             ++at;
+        if (at == size && lineStart)
+            break; // blanks after the last line end are no value
         QString value;
         if (at < size && text[at] == u'"') {
             const qsizetype start = at + 1;
@@ -79,8 +82,7 @@ std::optional<ProjectFileContent> parseProjectFile(const QString& text, QString*
 {
     const QStringList values = readProjectValues(text);
     if (values.size() < 5) {
-        *problem = QStringLiteral("it holds %1 values, fewer than the five settings a project "
-                                  "file starts with.")
+        *problem = QStringLiteral("it holds %1 of the five settings a project file starts with.")
                        .arg(values.size());
         return std::nullopt;
     }

@@ -58,41 +58,28 @@ void ProjectCommandsTest::firstUseValues()
 void ProjectCommandsTest::optionPairAndChangeNotices()
 {
     Project project;
-    QSignalSpy useChanged(&project, &Project::UseRootInfFileChanged);
-    QSignalSpy wizardChanged(&project, &Project::CreateRootInfWithWizardChanged);
+    QList<std::pair<bool, bool>> seen; // the pair as each notice finds it
+    const auto note = [&] {
+        seen.append({project.UseRootInfFile(), project.CreateRootInfWithWizard()});
+    };
+    connect(&project, &Project::UseRootInfFileChanged, this, note);
+    connect(&project, &Project::CreateRootInfWithWizardChanged, this, note);
     QSignalSpy wizardSelected(&project, &Project::wizardOptionSelected);
-    QSignalSpy folderChanged(&project, &Project::ProjectFolderChanged);
-    QSignalSpy rowsInserted(project.filesModel(), &QAbstractItemModel::rowsInserted);
 
     project.setCreateRootInfWithWizard(true);
     QCOMPARE(project.UseRootInfFile(), false);
-    QCOMPARE(project.CreateRootInfWithWizard(), true);
     QCOMPARE(wizardSelected.count(), 1);
     // Selecting it again is a selection all the same: the dialog turns to the wizard again.
     project.setCreateRootInfWithWizard(true);
     QCOMPARE(wizardSelected.count(), 2);
-    QCOMPARE(wizardChanged.count(), 1);
-
     // Turning one off leaves the other off: both off is possible.
     project.setCreateRootInfWithWizard(false);
-    QCOMPARE(project.UseRootInfFile(), false);
-    QCOMPARE(project.CreateRootInfWithWizard(), false);
     project.setUseRootInfFile(true);
     QCOMPARE(project.CreateRootInfWithWizard(), false);
-    QCOMPARE(useChanged.count(), 2);
     QCOMPARE(wizardSelected.count(), 2);
 
-    project.setProjectFolder("/work/demo");
-    QCOMPARE(folderChanged.count(), 1);
-    QCOMPARE(folderChanged.at(0).at(0).toString(), QString("/work/demo"));
-
-    project.appendFile("main.c");
-    project.appendFile("main.c");
-    project.appendFile("defs.h");
-    QCOMPARE(rowsInserted.count(), 3);
-    QCOMPARE(project.filesModel()->stringList(), (QStringList{"main.c", "main.c", "defs.h"}));
-    project.removeFileAt(1);
-    QCOMPARE(project.Files(), (QStringList{"main.c", "defs.h"}));
+    using Pair = std::pair<bool, bool>;
+    QCOMPARE(seen, (QList<Pair>{{false, true}, {false, true}, {false, false}, {true, false}}));
 }
 
 void ProjectCommandsTest::newProjectEmptiesTheProject()
@@ -180,8 +167,6 @@ void ProjectCommandsTest::openProjectOptionLines_data()
     QTest::newRow("True on both: only the wizard")
         << QByteArray("True\r\nTrue") << false << true << 1;
     QTest::newRow("False on both: neither") << QByteArray("False\r\nFalse") << false << false << 0;
-    QTest::newRow("lower case and -1") << QByteArray("true\r\n-1") << false << true << 1;
-    QTest::newRow("zero") << QByteArray("-1\r\n0") << true << false << 0;
 }
 
 void ProjectCommandsTest::openProjectOptionLines()
@@ -211,7 +196,7 @@ void ProjectCommandsTest::badProjectFileLeavesProjectAsItWas_data()
     QTest::addColumn<QString>("problem");
 
     QTest::newRow("missing file") << QByteArray() << "Cannot read";
-    QTest::newRow("short file") << QByteArray("a\r\nb\r\n") << "2 values, fewer than the five";
+    QTest::newRow("short file") << QByteArray("a\r\nb\r\n") << "2 of the five settings";
     QTest::newRow("bad option") << QByteArray("a\r\nb\r\nc\r\nTrue\r\nsometimes\r\nx.c\r\n")
                                 << "fifth value, \"sometimes\"";
 }

@@ -16,7 +16,7 @@ private slots:
     void fileThatIsNotAProjectIsRefused_data();
     void fileThatIsNotAProjectIsRefused();
     void savedProjectComesBackEqual();
-    void entryWithCommaComesBackAsTwo();
+    void commasShiftValues();
 };
 
 void ProjectFileTest::readingRules_data()
@@ -37,6 +37,7 @@ void ProjectFileTest::readingRules_data()
     QTest::newRow("leading blanks skipped, trailing kept") << "   name  \r\n \t x\r\n"
                                                            << QStringList{"name  ", "x"};
     QTest::newRow("blanks only") << "   \r\n" << QStringList{""};
+    QTest::newRow("blanks after the last line end") << "a\r\n  " << QStringList{"a"};
     QTest::newRow("quoted value loses its quotes") << "\"My App\"\r\n" << QStringList{"My App"};
     QTest::newRow("quoted value keeps its comma") << "\"a,b\",c\r\n" << QStringList{"a,b", "c"};
     QTest::newRow("text after closing quote skipped") << "\"a\"xyz,b\r\n\"c\" tail\r\nd\r\n"
@@ -89,9 +90,9 @@ void ProjectFileTest::fileThatIsNotAProjectIsRefused_data()
     QTest::addColumn<QString>("problem");
 
     QTest::newRow("empty file") << ""
-                                << "0 values, fewer than the five";
+                                << "0 of the five settings";
     QTest::newRow("four lines") << "a\r\nb\r\nc\r\nTrue\r\n"
-                                << "4 values, fewer than the five";
+                                << "4 of the five settings";
     QTest::newRow("bad fourth value") << "a\r\nb\r\nc\r\nmaybe\r\nFalse\r\n"
                                       << "fourth value, \"maybe\"";
     QTest::newRow("bad fifth value") << "a\r\nb\r\nc\r\nTrue\r\n\r\n"
@@ -136,12 +137,7 @@ void ProjectFileTest::savedProjectComesBackEqual()
     QCOMPARE(opened.CreateRootInfWithWizard(), true);
     QCOMPARE(opened.Files(), saved.Files());
 
-    // After a new project the first three lines are empty, and read back as empty.
-    Project empty;
-    empty.setProjectName({});
-    empty.setOutputAppName({});
-    empty.setProjectFolder({});
-    QCOMPARE(projectFileLines(empty), (QStringList{"", "", "", "True", "False"}));
+    // Empty lines read back as empty settings.
     const std::optional<ProjectFileContent> emptyContent =
         parseProjectFile("\r\n\r\n\r\nTrue\r\nFalse\r\n", &problem);
     QVERIFY(emptyContent.has_value());
@@ -150,18 +146,28 @@ void ProjectFileTest::savedProjectComesBackEqual()
     QCOMPARE(emptyContent->Files, QStringList{});
 }
 
-void ProjectFileTest::entryWithCommaComesBackAsTwo()
+void ProjectFileTest::commasShiftValues()
 {
+    // An entry with a comma is saved as one line and read back as two.
     Project saved;
     saved.setFiles({"a,b.c"});
     const QStringList lines = projectFileLines(saved);
     QCOMPARE(lines.size(), 6);
-    QCOMPARE(lines.last(), QString("a,b.c"));
     QString problem;
-    const std::optional<ProjectFileContent> content =
+    std::optional<ProjectFileContent> content =
         parseProjectFile(lines.join("\r\n") + "\r\n", &problem);
     QVERIFY(content.has_value());
     QCOMPARE(content->Files, (QStringList{"a", "b.c"}));
+
+    // A comma in the name moves every later value on by one.
+    content = parseProjectFile("My,App\r\nmy.app\r\n7\r\nTrue\r\nFalse\r\n", &problem);
+    QVERIFY(content.has_value());
+    QCOMPARE(content->ProjectName, QString("My"));
+    QCOMPARE(content->OutputAppName, QString("App"));
+    QCOMPARE(content->ProjectFolder, QString("my.app"));
+    QCOMPARE(content->UseRootInfFile, true);
+    QCOMPARE(content->CreateRootInfWithWizard, true);
+    QCOMPARE(content->Files, QStringList{"False"});
 }
 
 QTEST_MAIN(ProjectFileTest)
