@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+
+// The toggle states of Caps Lock, Num Lock and Insert, followed from the keys the application
+// receives, so that indicators can keep themselves up to date.
+class KeyboardState : public QObject {
+    Q_OBJECT
+
+public:
+    // Created on first use; it watches every key event of the application from then on.
+    static KeyboardState& instance();
+
+    bool capsLock() const { return m_capsLock; }
+    bool numLock() const { return m_numLock; }
+    bool insert() const { return m_insert; }
+
+signals:
+    void changed();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    KeyboardState();
+    void set(bool capsLock, bool numLock, bool insert);
+
+    bool m_capsLock = false;
+    bool m_numLock = false;
+    bool m_insert = false;
+    // The key event last seen: propagation hands the same one on unchanged, while the next real
+    // event differs at least in its type or key, since presses and releases alternate.
+    struct Delivery {
+        const QEvent* event = nullptr;
+        int type = 0;
+        int key = 0;
+        quint64 timestamp = 0;
+        bool operator==(const Delivery&) const = default;
+    };
+    Delivery m_lastDelivery;
+};

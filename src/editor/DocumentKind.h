@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// The kind of a document that has no file yet. A document window whose caption is exactly a
+// kind caption is an untitled document of that kind; any other caption is its file's path.
+enum class DocumentKind { CSource, CHeader, RootInf };
+
+QString kindCaption(DocumentKind kind);
+QString saveFilter(DocumentKind kind);
+// The kind whose caption this is, compared case-sensitively; nothing for a file's path.
+std::optional<DocumentKind> kindOfCaption(const QString& caption);
+
+inline const QString OpenFilter =
+    QStringLiteral("C File (*.c)|*.c|C Header File (*.h)|*.h|Inf File (*.inf)|*.inf|"
+                   "All Files (*.*)|*.*");

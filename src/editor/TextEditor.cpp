@@ -1,0 +1,280 @@
+#include "editor/TextEditor.h"
+
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QPrinter>
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include "app/TextFile.h"
+
+namespace {
+
+const QString CrLf = QStringLiteral("\r\n");
+
+// Users edit C: columns must line up.
+QFont fixedPitchFont()
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    const QFontMetrics metrics(font);
+    if (metrics.horizontalAdvance(QStringLiteral("iiii")) !=
+        metrics.horizontalAdvance(QStringLiteral("WWWW"))) {
+        font.setFamily(QStringLiteral("monospace"));
+        font.setStyleHint(QFont::TypeWriter);
+    }
+    return font;
+}
+
+} // namespace
+
+TextEditor::TextEditor(QWidget* parent)
+    : QPlainTextEdit(parent)
+{
+    setObjectName(QStringLiteral("rtfText"));
+    // The document's history is the only one: the widget keeps no undo stack of its own.
+    setUndoRedoEnabled(false);
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setFont(fixedPitchFont());
+    m_lines.append(QString());
+    connect(document(), &QTextDocument::contentsChange, this, &TextEditor::onContentsChange);
+}
+
+QString TextEditor::Text() const
+{
+    // Raw, not toPlainText(), which turns a no-break space into a blank.
+    return document()->toRawText().replace(QChar::ParagraphSeparator, CrLf);
+}
+
+void TextEditor::setText(const QString& text)
+{
+    const QString removed = m_lines.join(u'\n');
+    m_replacingAll = true;
+    setPlainText(text);
+    m_replacingAll = false;
+    reloadLines();
+    emit Change(0, removed, m_length);
+}
+
+qsizetype TextEditor::SelStart() const
+{
+    return toCrlfPosition(textCursor().selectionStart());
+}
+
+void TextEditor::setSelStart(qsizetype position)
+{
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(int(toEditorPosition(position)));
+    setTextCursor(cursor);
+}
+
+qsizetype TextEditor::SelLength() const
+{
+    const QTextCursor cursor = textCursor();
+    return toCrlfPosition(cursor.selectionEnd()) - toCrlfPosition(cursor.selectionStart());
+}
+
+void TextEditor::setSelLength(qsizetype length)
+{
+    QTextCursor cursor = textCursor();
+    const qsizetype start = SelStart();
+    cursor.setPosition(int(toEditorPosition(start)));
+    cursor.setPosition(int(toEditorPosition(start + std::max<qsizetype>(0, length))),
+                       QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
+QString TextEditor::SelText() const
+{
+    return textCursor().selectedText().replace(QChar::ParagraphSeparator, CrLf);
+}
+
+void TextEditor::setSelText(const QString& text)
+{
+    QTextCursor cursor = textCursor();
+    cursor.insertText(text);
+    setTextCursor(cursor);
+}
+
+QString TextEditor::LoadFile(const QString& path)
+{
+    const TextFileContent file = readTextFile(path);
+    if (!file.ok())
+        return file.error;
+    setText(file.text);
+    return {};
+}
+
+void TextEditor::SelPrint(QPrinter* printer) const
+{
+    QTextDocument printed;
+    printed.setDefaultFont(font());
+    const QTextCursor cursor = textCursor();
+    printed.setPlainText(cursor.hasSelection() ? cursor.selectedText() : document()->toRawText());
+    printed.print(printer);
+}
+
+QString TextEditor::textRange(qsizetype position, qsizetype length) const
+{
+    QTextCursor cursor(document());
+    cursor.setPosition(int(position));
+    cursor.setPosition(int(position + length), QTextCursor::KeepAnchor);
+    return cursor.selectedText().replace(QChar::ParagraphSeparator, u'\n');
+}
+
+void TextEditor::replaceRange(qsizetype position, qsizetype length, const QString& text)
+{
+    QTextCursor cursor(document());
+    cursor.setPosition(int(position));
+    cursor.setPosition(int(position + length), QTextCursor::KeepAnchor);
+    cursor.insertText(text);
+}
+
+qsizetype TextEditor::lineOfPosition(qsizetype position) const
+{
+    // The last line whose CR LF-counted start is at most one past the position.
+    qsizetype low = 0;
+    qsizetype high = lineCount() - 1;
+    while (low < high) {
+        const qsizetype middle = (low + high + 1) / 2;
+        if (crlfStartOfLine(middle) <= position + 1)
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    return low;
+}
+
+qsizetype TextEditor::lineCount() const
+{
+    return document()->blockCount();
+}
+
+void TextEditor::keyPressEvent(QKeyEvent* event)
+{
+    emit KeyDown();
+    if (event->key() == Qt::Key_Insert && event->modifiers() == Qt::NoModifier) {
+        setOverwriteMode(!overwriteMode());
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void TextEditor::mouseReleaseEvent(QMouseEvent* event)
+{
+    QPlainTextEdit::mouseReleaseEvent(event);
+    emit Click();
+}
+
+QMimeData* TextEditor::createMimeDataFromSelection() const
+{
+    auto* data = new QMimeData;
+    data->setText(SelText());
+    return data;
+}
+
+void TextEditor::onContentsChange(int position, int removed, int added)
+{
+    if (m_replacingAll)
+        return;
+    // The reported counts may take in the document's closing separator; a report that does not
+    // add up is taken as a change of the whole text.
+    const qsizetype oldLength = m_length;
+    const qsizetype newLength = document()->characterCount() - 1;
+    qsizetype at = position;
+    qsizetype removedLength = std::min<qsizetype>(removed, oldLength - at);
+    qsizetype addedLength = std::min<qsizetype>(added, newLength - at);
+    if (at < 0 || removedLength < 0 || addedLength < 0 ||
+        oldLength - removedLength + addedLength != newLength) {
+        at = 0;
+        removedLength = oldLength;
+        addedLength = newLength;
+    }
+    if (removedLength == 0 && addedLength == 0)
+        return;
+
+    const QTextBlock first = document()->findBlock(int(at));
+    const qsizetype firstLine = first.blockNumber();
+    qsizetype lastLine = firstLine;
+    const QString removedText =
+        takeLines(firstLine, at - first.position(), removedLength, &lastLine);
+    if (removedLength == addedLength && removedText == textRange(at, addedLength))
+        return; // only the formatting changed
+
+    const qsizetype lastNewLine = document()->findBlock(int(at + addedLength)).blockNumber();
+    QStringList newLines;
+    for (QTextBlock block = first; block.isValid() && block.blockNumber() <= lastNewLine;
+         block = block.next())
+        newLines.append(block.text());
+    const qsizetype oldCount = lastLine - firstLine + 1;
+    if (newLines.size() > oldCount)
+        m_lines.insert(firstLine + oldCount, newLines.size() - oldCount, QString());
+    else if (newLines.size() < oldCount)
+        m_lines.remove(firstLine + newLines.size(), oldCount - newLines.size());
+    for (qsizetype i = 0; i < newLines.size(); ++i)
+        m_lines[firstLine + i] = newLines[i];
+    m_length = newLength;
+    emit Change(at, removedText, addedLength);
+}
+
+// The text of `length` characters from offset in firstLine on, a line break as '\n'.
+QString TextEditor::takeLines(qsizetype firstLine, qsizetype offset, qsizetype length,
+                              qsizetype* lastLine) const
+{
+    QString text;
+    qsizetype line = firstLine;
+    qsizetype left = length;
+    while (left > 0 && line < m_lines.size()) {
+        const qsizetype take = std::min(left, m_lines[line].size() - offset);
+        text += QStringView(m_lines[line]).mid(offset, take);
+        left -= take;
+        if (left > 0 && line + 1 < m_lines.size()) {
+            text += u'\n';
+            --left;
+            ++line;
+            offset = 0;
+        } else {
+            break;
+        }
+    }
+    *lastLine = line;
+    return text;
+}
+
+void TextEditor::reloadLines()
+{
+    m_lines.clear();
+    m_lines.reserve(document()->blockCount());
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next())
+        m_lines.append(block.text());
+    m_length = document()->characterCount() - 1;
+}
+
+qsizetype TextEditor::crlfStartOfLine(qsizetype line) const
+{
+    // Every line break before it counts one character more than in the editor.
+    return document()->findBlockByNumber(int(line)).position() + line;
+}
+
+qsizetype TextEditor::toEditorPosition(qsizetype crlfPosition) const
+{
+    const qsizetype position = std::max<qsizetype>(0, crlfPosition);
+    qsizetype low = 0;
+    qsizetype high = lineCount() - 1;
+    while (low < high) {
+        const qsizetype middle = (low + high + 1) / 2;
+        if (crlfStartOfLine(middle) <= position)
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    const QTextBlock block = document()->findBlockByNumber(int(low));
+    return block.position() +
+           std::min<qsizetype>(position - crlfStartOfLine(low), block.length() - 1);
+}
+
+qsizetype TextEditor::toCrlfPosition(qsizetype editorPosition) const
+{
+    return editorPosition + document()->findBlock(int(editorPosition)).blockNumber();
+}

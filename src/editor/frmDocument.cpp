@@ -1,0 +1,152 @@
+#include "editor/frmDocument.h"
+
+#include "app/StatusBar.h"
+#include "app/Toolkit.h"
+#include "editor/TextEditor.h"
+#include "editor/modLines.h"
+
+#include <QResizeEvent>
+
+namespace {
+
+// Design sizes, in twips.
+constexpr int ClientWidth = 5670;
+constexpr int ClientHeight = 4500;
+constexpr int StatusBarHeight = 255;
+
+// The history works on the editor's text in the editor's own coordinates.
+class EditorText : public UndoHistory::Text {
+public:
+    explicit EditorText(TextEditor& editor)
+        : m_editor(editor)
+    {
+    }
+    QString mid(qsizetype position, qsizetype length) const override
+    {
+        return m_editor.textRange(position, length);
+    }
+    void replace(qsizetype position, qsizetype length, const QString& text) override
+    {
+        m_editor.replaceRange(position, length, text);
+    }
+
+private:
+    TextEditor& m_editor;
+};
+
+// The client area, which asks for the design size until it is given another.
+class DocumentClient : public QWidget {
+public:
+    QSize sizeHint() const override
+    {
+        return {Toolkit::twipsToPixels(ClientWidth), Toolkit::twipsToPixels(ClientHeight)};
+    }
+};
+
+} // namespace
+
+frmDocument::frmDocument(QWidget* parent)
+    : QMdiSubWindow(parent)
+{
+    setObjectName(QStringLiteral("frmDocument"));
+    setWindowTitle(QStringLiteral("frmDocument"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto* client = new DocumentClient;
+    rtfText = new TextEditor(client);
+    StatusBar1 = new StatusBar(client);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->addPanel(StatusBar::PanelKind::Text, QStringLiteral("Line 1 of 1"), 1440);
+    StatusBar1->addPanel(StatusBar::PanelKind::Text, QString(), 2100);
+    StatusBar1->addPanel(StatusBar::PanelKind::CapsLock, QStringLiteral("CAPS"), 600);
+    StatusBar1->addPanel(StatusBar::PanelKind::NumLock, QStringLiteral("NUM"), 600);
+    StatusBar1->addPanel(StatusBar::PanelKind::Insert, QStringLiteral("INS"), 600);
+    client->setMinimumSize(0, 0);
+    // Laid out when the client area has taken its new size, which happens after the window's.
+    client->installEventFilter(this);
+    setWidget(client);
+
+    connect(rtfText, &TextEditor::KeyDown, this, &frmDocument::rtfText_KeyDown);
+    connect(rtfText, &TextEditor::Click, this, &frmDocument::rtfText_Click);
+    connect(rtfText, &TextEditor::Change, this, &frmDocument::rtfText_Change);
+}
+
+void frmDocument::Form_Load()
+{
+    Form_Resize();
+}
+
+void frmDocument::Form_Resize()
+{
+    QWidget* client = widget();
+    if (!client)
+        return;
+    // The status bar stays docked along the bottom edge over the full width.
+    const int barHeight = Toolkit::twipsToPixels(StatusBarHeight);
+    StatusBar1->setGeometry(0, std::max(0, client->height() - barHeight), client->width(),
+                            barHeight);
+
+    const float outerWidth = float(Toolkit::pixelsToTwips(width()));
+    const float outerHeight = float(Toolkit::pixelsToTwips(height()));
+    const float barWidth = float(Toolkit::pixelsToTwips(StatusBar1->width()));
+    const float others = float(StatusBar1->panelWidth(1) + StatusBar1->panelWidth(3) +
+                               StatusBar1->panelWidth(4) + StatusBar1->panelWidth(5));
+    StatusBar1->setPanelWidth(2, std::max(0.0f, barWidth - 350 - others));
+    const float editorWidth = std::max(0.0f, outerWidth - 75);
+    const float editorHeight = std::max(0.0f, outerHeight - float(StatusBarHeight) - 400);
+    rtfText->setGeometry(0, 0, Toolkit::twipsToPixels(int(editorWidth)),
+                         Toolkit::twipsToPixels(int(editorHeight)));
+}
+
+bool frmDocument::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == widget() && event->type() == QEvent::Resize)
+        Form_Resize();
+    return QMdiSubWindow::eventFilter(watched, event);
+}
+
+void frmDocument::rtfText_KeyDown()
+{
+    refreshLinePanel();
+}
+
+void frmDocument::rtfText_Click()
+{
+    refreshLinePanel();
+}
+
+void frmDocument::rtfText_Change(qsizetype position, const QString& removed,
+                                 qsizetype insertedLength)
+{
+    if (!InUndo)
+        m_history.record(position, removed, insertedLength);
+    LineCount = CountLines(*rtfText);
+}
+
+void frmDocument::Undo()
+{
+    stepHistory(false);
+}
+
+void frmDocument::Redo()
+{
+    stepHistory(true);
+}
+
+void frmDocument::refreshLinePanel()
+{
+    const qsizetype line = LineAtPosition(*rtfText, rtfText->SelStart());
+    StatusBar1->setPanelText(1, QStringLiteral("Line %1 of %2").arg(line).arg(LineCount));
+}
+
+void frmDocument::stepHistory(bool forward)
+{
+    InUndo = true;
+    EditorText text(*rtfText);
+    const bool stepped = forward ? m_history.redo(text) : m_history.undo(text);
+    InUndo = false;
+    if (!stepped)
+        return;
+    QTextCursor cursor = rtfText->textCursor();
+    cursor.movePosition(QTextCursor::End);
+    rtfText->setTextCursor(cursor);
+}

@@ -1,0 +1,174 @@
+#include "app/StatusBar.h"
+#include "app/Toolkit.h"
+#include "editor/TextEditor.h"
+#include "editor/frmDocument.h"
+
+#include <QMdiArea>
+#include <QTextBlock>
+#include <QtTest>
+
+namespace {
+
+QString linePanel(const frmDocument& document)
+{
+    return document.StatusBar1->panelText(1);
+}
+
+// A click at the start of the given 0-based line of the editor.
+void clickOnLine(TextEditor& editor, int line)
+{
+    QTextCursor cursor(editor.document()->findBlockByNumber(line));
+    const QRect place = editor.cursorRect(cursor);
+    QTest::mouseClick(editor.viewport(), Qt::LeftButton, {}, place.center());
+}
+
+} // namespace
+
+class DocumentTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void statusShowsLineBeforeTheKeyActs();
+    void clickShowsLineAtOnce();
+    void changesByCodeWaitForTheNextKey();
+    void typingIsUndoneLetterByLetter();
+    void layoutPass();
+    void indicatorsFollowTheLockKeys();
+};
+
+void DocumentTest::statusShowsLineBeforeTheKeyActs()
+{
+    frmDocument document;
+    document.Form_Load();
+    document.show();
+    QCOMPARE(linePanel(document), QString("Line 1 of 1"));
+    QTest::keyClick(document.rtfText, Qt::Key_Right);
+    QCOMPARE(linePanel(document), QString("Line 1 of 1"));
+
+    QTest::keyClick(document.rtfText, Qt::Key_A);
+    QTest::keyClick(document.rtfText, Qt::Key_Return);
+    QCOMPARE(linePanel(document), QString("Line 1 of 1"));
+    QCOMPARE(document.LineCount, 2);
+    QTest::keyClick(document.rtfText, Qt::Key_B);
+    QCOMPARE(linePanel(document), QString("Line 2 of 2"));
+    // Down on the last line shows where the caret was before it moved.
+    QTest::keyClick(document.rtfText, Qt::Key_Up);
+    QCOMPARE(linePanel(document), QString("Line 2 of 2"));
+    QTest::keyClick(document.rtfText, Qt::Key_End);
+    QCOMPARE(linePanel(document), QString("Line 1 of 2"));
+}
+
+void DocumentTest::clickShowsLineAtOnce()
+{
+    frmDocument document;
+    document.Form_Load();
+    document.resize(400, 300);
+    document.show();
+    document.rtfText->setText("one\r\ntwo\r\nthree\r\nfour");
+    clickOnLine(*document.rtfText, 2);
+    QCOMPARE(linePanel(document), QString("Line 3 of 4"));
+    clickOnLine(*document.rtfText, 0);
+    QCOMPARE(linePanel(document), QString("Line 1 of 4"));
+}
+
+void DocumentTest::changesByCodeWaitForTheNextKey()
+{
+    frmDocument document;
+    document.Form_Load();
+    document.show();
+    document.rtfText->setText("1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10");
+    QCOMPARE(document.LineCount, 10);
+    QCOMPARE(linePanel(document), QString("Line 1 of 1"));
+    QTest::keyClick(document.rtfText, Qt::Key_Down);
+    QCOMPARE(linePanel(document), QString("Line 1 of 10"));
+
+    // Undo of the load puts the old text back and recounts, recording nothing.
+    document.Undo();
+    QCOMPARE(document.rtfText->Text(), QString());
+    QCOMPARE(document.LineCount, 1);
+    QCOMPARE(document.UndoIndex(), 0);
+}
+
+void DocumentTest::typingIsUndoneLetterByLetter()
+{
+    frmDocument document;
+    document.Form_Load();
+    document.show();
+    QTest::keyClicks(document.rtfText, "abc");
+    QCOMPARE(document.UndoIndex(), 3);
+    QTest::keyClick(document.rtfText, Qt::Key_Home);
+
+    document.Undo();
+    QCOMPARE(document.rtfText->Text(), QString("ab"));
+    // The caret goes to the end, with nothing selected.
+    QCOMPARE(document.rtfText->SelStart(), 2);
+    QCOMPARE(document.rtfText->SelLength(), 0);
+    document.Undo();
+    document.Undo();
+    QCOMPARE(document.rtfText->Text(), QString());
+    document.Undo();
+    QCOMPARE(document.UndoIndex(), 0);
+    document.Redo();
+    QCOMPARE(document.rtfText->Text(), QString("a"));
+    QCOMPARE(document.rtfText->SelStart(), 1);
+    QCOMPARE(document.InUndo, false);
+
+    // Typing after an undo drops what was undone.
+    QTest::keyClick(document.rtfText, Qt::Key_X);
+    document.Redo();
+    QCOMPARE(document.rtfText->Text(), QString("ax"));
+    QCOMPARE(document.UndoIndex(), 2);
+}
+
+void DocumentTest::layoutPass()
+{
+    QMdiArea area;
+    area.resize(800, 600);
+    area.show();
+    auto* document = new frmDocument;
+    document->Form_Load();
+    area.addSubWindow(document);
+    document->show();
+    // Opens with the design client area.
+    QCOMPARE(document->widget()->size(), QSize(378, 300));
+
+    // A status bar 5670 twips wide leaves panel 2 with 5670 - 350 - 3240.
+    document->resize(document->width() - document->widget()->width() + 378, 300);
+    QCOMPARE(document->StatusBar1->width(), 378);
+    QCOMPARE(document->StatusBar1->panelWidth(2), 2080.0);
+    QCOMPARE(document->StatusBar1->geometry().bottom(), document->widget()->height() - 1);
+    QCOMPARE(document->rtfText->pos(), QPoint(0, 0));
+    QCOMPARE(document->rtfText->width(), document->width() - Toolkit::twipsToPixels(75));
+    QCOMPARE(document->rtfText->height(),
+             Toolkit::twipsToPixels(Toolkit::pixelsToTwips(document->height()) - 255 - 400));
+}
+
+void DocumentTest::indicatorsFollowTheLockKeys()
+{
+    frmDocument document;
+    document.Form_Load();
+    document.show();
+    const StatusBar& bar = *document.StatusBar1;
+    QCOMPARE(bar.panelText(3), QString("CAPS"));
+    QCOMPARE(bar.panelText(4), QString("NUM"));
+    QCOMPARE(bar.panelText(5), QString("INS"));
+    const bool caps = bar.panelShowsOn(3);
+    QTest::keyClick(document.rtfText, Qt::Key_CapsLock);
+    QCOMPARE(bar.panelShowsOn(3), !caps);
+    QCOMPARE(bar.panelShowsOn(4), false);
+
+    // Insert switches the editor to overwriting and the indicator with it.
+    QTest::keyClick(document.rtfText, Qt::Key_Insert);
+    QCOMPARE(bar.panelShowsOn(5), true);
+    QVERIFY(document.rtfText->overwriteMode());
+    QTest::keyClicks(document.rtfText, "ab");
+    QTest::keyClick(document.rtfText, Qt::Key_Home);
+    QTest::keyClick(document.rtfText, Qt::Key_X);
+    QCOMPARE(document.rtfText->Text(), QString("xb"));
+    QTest::keyClick(document.rtfText, Qt::Key_Insert);
+    QCOMPARE(bar.panelShowsOn(5), false);
+    QVERIFY(!document.rtfText->overwriteMode());
+}
+
+QTEST_MAIN(DocumentTest)
+#include "tst_document.moc"

@@ -1,0 +1,153 @@
+#include "editor/UndoHistory.h"
+
+#include <QRandomGenerator>
+#include <QtTest>
+
+namespace {
+
+// A plain string standing in for the editor.
+class StringText : public UndoHistory::Text {
+public:
+    QString value;
+    QString mid(qsizetype position, qsizetype length) const override
+    {
+        return value.mid(position, length);
+    }
+    void replace(qsizetype position, qsizetype length, const QString& text) override
+    {
+        value.replace(position, length, text);
+    }
+};
+
+// Types into the string and records the change, as the document window does.
+void edit(UndoHistory& history, StringText& text, qsizetype position, qsizetype length,
+          const QString& inserted)
+{
+    const QString removed = text.value.mid(position, length);
+    text.value.replace(position, length, inserted);
+    history.record(position, removed, inserted.size());
+}
+
+void type(UndoHistory& history, StringText& text, const QString& letter)
+{
+    edit(history, text, text.value.size(), 0, letter);
+}
+
+} // namespace
+
+class UndoHistoryTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void stepsBackToEmptyAndForwardAgain();
+    void changeAfterUndoDropsTheUndoneSteps();
+    void keepsTheLastThousandSteps();
+    void agreesWithWholeTextSnapshots();
+};
+
+void UndoHistoryTest::stepsBackToEmptyAndForwardAgain()
+{
+    UndoHistory history;
+    StringText text;
+    for (const char* letter : {"a", "b", "c"})
+        type(history, text, letter);
+    QCOMPARE(history.UndoIndex(), 3);
+
+    QStringList seen;
+    while (history.undo(text))
+        seen.append(text.value);
+    QCOMPARE(seen, (QStringList{"ab", "a", ""}));
+    QCOMPARE(history.UndoIndex(), 0);
+    QVERIFY(!history.undo(text));
+    QCOMPARE(text.value, QString());
+
+    QVERIFY(history.redo(text));
+    QCOMPARE(text.value, QString("a"));
+    QVERIFY(history.redo(text));
+    QVERIFY(history.redo(text));
+    QCOMPARE(text.value, QString("abc"));
+    // Nothing undone: redo does nothing.
+    QVERIFY(!history.redo(text));
+    QCOMPARE(text.value, QString("abc"));
+    QCOMPARE(history.stepCount(), 3);
+}
+
+void UndoHistoryTest::changeAfterUndoDropsTheUndoneSteps()
+{
+    UndoHistory history;
+    StringText text;
+    for (const char* letter : {"a", "b", "c"})
+        type(history, text, letter);
+    history.undo(text);
+    history.undo(text);
+    type(history, text, "x");
+    QCOMPARE(text.value, QString("ax"));
+    QCOMPARE(history.UndoIndex(), 2);
+    QVERIFY(!history.redo(text));
+    history.undo(text);
+    QCOMPARE(text.value, QString("a"));
+    QVERIFY(history.redo(text));
+    QCOMPARE(text.value, QString("ax"));
+}
+
+void UndoHistoryTest::keepsTheLastThousandSteps()
+{
+    UndoHistory history;
+    StringText text;
+    for (int i = 0; i < 1001; ++i)
+        type(history, text, QString(QChar(u'a' + i % 26)));
+    QCOMPARE(history.UndoIndex(), 1000);
+    int undone = 0;
+    while (history.undo(text))
+        ++undone;
+    QCOMPARE(undone, 1000);
+    // The first change is the oldest that can no longer be undone.
+    QCOMPARE(text.value, QString("a"));
+    while (history.redo(text))
+        ;
+    QCOMPARE(text.value.size(), 1001);
+}
+
+void UndoHistoryTest::agreesWithWholeTextSnapshots()
+{
+    // Against a history that keeps a copy of the whole text for every step, over random edits,
+    // undos and redos, long enough to drop old steps and to compact the stored texts.
+    UndoHistory history;
+    StringText text;
+    QStringList snapshots{QString()};
+    qsizetype current = 0;
+    QRandomGenerator random(42);
+    for (int round = 0; round < 6000; ++round) {
+        const int action = random.bounded(10);
+        if (action < 2) {
+            const bool undone = history.undo(text);
+            QCOMPARE(undone, current > 0);
+            if (undone)
+                --current;
+        } else if (action < 3) {
+            const bool redone = history.redo(text);
+            QCOMPARE(redone, current + 1 < snapshots.size());
+            if (redone)
+                ++current;
+        } else {
+            const qsizetype position = random.bounded(int(text.value.size() + 1));
+            const qsizetype length = random.bounded(int(text.value.size() - position + 1));
+            QString inserted(random.bounded(50), QChar(u'a' + random.bounded(26)));
+            if (random.bounded(4) == 0)
+                inserted = QString(); // a deletion
+            edit(history, text, position, std::min<qsizetype>(length, 40), inserted);
+            snapshots.resize(current + 1);
+            snapshots.append(text.value);
+            ++current;
+            if (snapshots.size() > UndoHistory::Capacity + 1) {
+                snapshots.removeFirst();
+                --current;
+            }
+        }
+        QCOMPARE(text.value, snapshots[current]);
+        QCOMPARE(history.UndoIndex(), current);
+    }
+}
+
+QTEST_MAIN(UndoHistoryTest)
+#include "tst_undohistory.moc"
