@@ -53,21 +53,29 @@ QString describeCharacter(char32_t c)
              QString::number(static_cast<uint>(c), 16).toUpper().rightJustified(4, u'0'));
 }
 
-// The first character of the text that the code page cannot store, as a message naming it and
+// The first character of the lines that the code page cannot store, as a message naming it and
 // its line; the empty text when every character can be stored.
-QString findUnstorableCharacter(const QString& text, const QByteArray& encoded)
+QString findUnstorableCharacter(const QStringList& lines)
 {
-    const QString decoded = makeDecoder().decode(encoded);
-    qsizetype at = 0;
-    while (at < text.size() && at < decoded.size() && text[at] == decoded[at])
-        ++at;
-    if (at >= text.size())
-        return {};
-    const qsizetype line = text.left(at).count(u'\n') + 1;
-    const char32_t c = QStringView(text).mid(at).toUcs4().value(0);
-    return QStringLiteral("line %1 holds the character %2, which the code page %3 cannot store")
-        .arg(line)
-        .arg(describeCharacter(c), textFileCodePage());
+    qsizetype lineNumber = 1;
+    for (const QString& line : lines) {
+        QStringEncoder encoder = makeEncoder();
+        const QString decoded = makeDecoder().decode(encoder.encode(line));
+        if (!encoder.hasError()) {
+            lineNumber += line.count(u'\n') + 1;
+            continue;
+        }
+        qsizetype at = 0;
+        while (at < line.size() && at < decoded.size() && line[at] == decoded[at])
+            ++at;
+        lineNumber += line.left(at).count(u'\n');
+        const char32_t c = QStringView(line).mid(at).toUcs4().value(0);
+        return QStringLiteral("line %1 holds the character %2, which the code page %3 cannot "
+                              "store")
+            .arg(lineNumber)
+            .arg(describeCharacter(c), textFileCodePage());
+    }
+    return {};
 }
 
 } // namespace
@@ -97,17 +105,23 @@ TextFileContent readTextFile(const QString& path)
 
 QString writeTextLines(const QString& path, const QStringList& lines)
 {
-    QString text;
-    for (const QString& line : lines) {
-        text += line;
-        text += QLatin1String("\r\n");
-    }
     QStringEncoder encoder = makeEncoder();
     if (!encoder.isValid())
         return cannotWrite(path, codePageMissing());
-    const QByteArray bytes = encoder.encode(text);
+    // Encoded line by line into one buffer: a large document is never copied whole as text.
+    qsizetype characters = 0;
+    for (const QString& line : lines)
+        characters += line.size() + 2;
+    QByteArray bytes(encoder.requiredSpace(characters), Qt::Uninitialized);
+    char* end = bytes.data();
+    for (const QString& line : lines) {
+        end = encoder.appendToBuffer(end, line);
+        *end++ = '\r';
+        *end++ = '\n';
+    }
+    bytes.truncate(end - bytes.data());
     if (encoder.hasError())
-        return cannotWrite(path, findUnstorableCharacter(text, bytes));
+        return cannotWrite(path, findUnstorableCharacter(lines));
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))

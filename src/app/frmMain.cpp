@@ -136,7 +136,7 @@ QString frmMain::askForFile(const QString& title, bool save)
 // The document's text followed by one CR LF; the caption does not change.
 void frmMain::writeDocument(frmDocument& document, const QString& path)
 {
-    const QString error = writeTextLines(path, {document.rtfText->Text()});
+    const QString error = writeTextLines(path, document.rtfText->Lines());
     if (!error.isEmpty())
         Toolkit::MsgBox(error);
 }

@@ -42,8 +42,16 @@ TextEditor::TextEditor(QWidget* parent)
 
 QString TextEditor::Text() const
 {
-    // Raw, not toPlainText(), which turns a no-break space into a blank.
-    return document()->toRawText().replace(QChar::ParagraphSeparator, CrLf);
+    return Lines().join(CrLf);
+}
+
+QStringList TextEditor::Lines() const
+{
+    // The kept lines are what a save writes: should they ever disagree with the document in
+    // size, the document's own are taken.
+    if (m_lines.size() == document()->blockCount() && m_length == document()->characterCount() - 1)
+        return m_lines;
+    return linesOfDocument();
 }
 
 void TextEditor::setText(const QString& text)
@@ -244,11 +252,18 @@ QString TextEditor::takeLines(qsizetype firstLine, qsizetype offset, qsizetype l
 
 void TextEditor::reloadLines()
 {
-    m_lines.clear();
-    m_lines.reserve(document()->blockCount());
-    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next())
-        m_lines.append(block.text());
+    m_lines = linesOfDocument();
     m_length = document()->characterCount() - 1;
+}
+
+// Each block's raw text: toPlainText() would turn a no-break space into a blank.
+QStringList TextEditor::linesOfDocument() const
+{
+    QStringList lines;
+    lines.reserve(document()->blockCount());
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next())
+        lines.append(block.text());
+    return lines;
 }
 
 qsizetype TextEditor::crlfStartOfLine(qsizetype line) const

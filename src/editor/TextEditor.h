@@ -15,6 +15,8 @@ public:
 
     // The whole text exactly as held, CR LF between lines.
     QString Text() const;
+    // The same text as lines, without their breaks; cheap, as the editor keeps them.
+    QStringList Lines() const;
     // Replaces the whole text as one change; any kind of line break starts a new line.
     void setText(const QString& text);
 
@@ -60,6 +62,7 @@ private:
     QString takeLines(qsizetype firstLine, qsizetype offset, qsizetype length,
                       qsizetype* lastLine) const;
     void reloadLines();
+    QStringList linesOfDocument() const;
     qsizetype crlfStartOfLine(qsizetype line) const;
     qsizetype toEditorPosition(qsizetype crlfPosition) const;
     qsizetype toCrlfPosition(qsizetype editorPosition) const;

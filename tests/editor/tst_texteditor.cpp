@@ -123,6 +123,8 @@ void TextEditorTest::changeNoticesDescribeEveryEdit()
             editor.setTextCursor(cursor);
         }
         QCOMPARE(follower.text(), editor.Text());
+        QCOMPARE(editor.Text(),
+                 editor.document()->toRawText().replace(QChar::ParagraphSeparator, "\r\n"));
     }
     QCOMPARE(follower.wrongRemovals, 0);
     QVERIFY(follower.notices > 100);
