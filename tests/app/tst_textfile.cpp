@@ -16,14 +16,11 @@ class TextFileTest : public QObject {
 
 private slots:
     void everyByteComesBackUnchanged();
-    void linesEndInCrLf();
     void characterTheCodePageCannotStoreIsRefused();
     void failedWriteLeavesOldFileIntact_data();
     void failedWriteLeavesOldFileIntact();
     void shortWriteLeavesOldFileIntact();
     void unreadableFileIsReported();
-    void joinAlwaysInsertsTheSeparator_data();
-    void joinAlwaysInsertsTheSeparator();
 };
 
 void TextFileTest::everyByteComesBackUnchanged()
@@ -43,18 +40,6 @@ void TextFileTest::everyByteComesBackUnchanged()
     const QString error = writeTextLines(dir.filePath("out.txt"), {read.text});
     QVERIFY2(error.isEmpty(), qPrintable(error));
     QCOMPARE(contentOf(dir.filePath("out.txt")), all + "\r\n");
-}
-
-void TextFileTest::linesEndInCrLf()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("lines.txt");
-    QCOMPARE(writeTextLines(path, {"@echo off", "", "caf\u00e9 \u20ac"}), QString());
-    QCOMPARE(contentOf(path), QByteArray("@echo off\r\n\r\ncaf\xe9 \x80\r\n"));
-
-    // Writing again replaces the file; no line means an empty file.
-    QCOMPARE(writeTextLines(path, {}), QString());
-    QCOMPARE(contentOf(path), QByteArray());
 }
 
 void TextFileTest::characterTheCodePageCannotStoreIsRefused()
@@ -132,24 +117,6 @@ void TextFileTest::unreadableFileIsReported()
     QVERIFY(!read.ok());
     QVERIFY2(read.error.contains(QDir::toNativeSeparators(path)), qPrintable(read.error));
     QCOMPARE(read.text, QString());
-}
-
-void TextFileTest::joinAlwaysInsertsTheSeparator_data()
-{
-    const QString sep = QDir::separator();
-    QTest::addColumn<QString>("folder");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("plain folder") << "work"
-                                  << "work" + sep + "make.bat";
-    QTest::newRow("folder ending in separator") << "work" + sep << "work" + sep + sep + "make.bat";
-    QTest::newRow("empty folder") << "" << sep + "make.bat";
-}
-
-void TextFileTest::joinAlwaysInsertsTheSeparator()
-{
-    QFETCH(QString, folder);
-    QFETCH(QString, expected);
-    QCOMPARE(joinPath(folder, "make.bat"), expected);
 }
 
 QTEST_MAIN(TextFileTest)

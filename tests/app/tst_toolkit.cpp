@@ -17,8 +17,6 @@ private slots:
     void allFilesPatternMatchesNamesWithoutDot();
     void commonDialogKeepsWhatItsLastUseLeft();
     void printerFormKeepsOptionsAndReportsCancel();
-    void messageBoxDefaultsAndAnswers();
-    void clipboardHoldsPlainText();
 };
 
 void ToolkitTest::filterTranslation_data()
@@ -121,32 +119,6 @@ void ToolkitTest::printerFormKeepsOptionsAndReportsCancel()
 
     dialogs.answerPrinter(true);
     QCOMPARE(dialog.ShowPrinter(), chosen);
-}
-
-void ToolkitTest::messageBoxDefaultsAndAnswers()
-{
-    ScriptedDialogs dialogs;
-    QCOMPARE(Toolkit::MsgBox("File Imported!"), MsgBoxResult::Ok);
-    dialogs.answerMessage(MsgBoxResult::Cancel);
-    QCOMPARE(Toolkit::MsgBox("Convert it now?", MsgBoxButtons::OkCancel), MsgBoxResult::Cancel);
-    Toolkit::MsgBox("No help.", MsgBoxButtons::Ok, MsgBoxIcon::Information, "Larkspan");
-
-    QCOMPARE(dialogs.messages.size(), 3);
-    QCOMPARE(dialogs.messages[0].text, QString("File Imported!"));
-    QCOMPARE(dialogs.messages[0].title, QString("LKS"));
-    QCOMPARE(dialogs.messages[0].buttons, MsgBoxButtons::Ok);
-    QCOMPARE(dialogs.messages[0].icon, MsgBoxIcon::None);
-    QCOMPARE(dialogs.messages[1].buttons, MsgBoxButtons::OkCancel);
-    QCOMPARE(dialogs.messages[2].icon, MsgBoxIcon::Information);
-    QCOMPARE(dialogs.messages[2].title, QString("Larkspan"));
-}
-
-void ToolkitTest::clipboardHoldsPlainText()
-{
-    Toolkit::ClipboardSetText("line one\r\nline two");
-    QCOMPARE(Toolkit::ClipboardGetText(), QString("line one\r\nline two"));
-    Toolkit::ClipboardClear();
-    QCOMPARE(Toolkit::ClipboardGetText(), QString());
 }
 
 QTEST_MAIN(ToolkitTest)

