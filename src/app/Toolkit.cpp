@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLabel>
 
 namespace {
 
@@ -61,6 +62,23 @@ void ClipboardSetText(const QString& text)
 QString ClipboardGetText()
 {
     return QGuiApplication::clipboard()->text();
+}
+
+void fitWindowText(QWidget* window)
+{
+    QFont font = window->font();
+    font.setPointSizeF(8);
+    window->setFont(font);
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        const int needed = label->sizeHint().width();
+        const QRect place = label->geometry();
+        if (needed <= place.width())
+            continue;
+        const int extra = needed - place.width();
+        const int left =
+            label->alignment() & Qt::AlignHCenter ? place.left() - extra / 2 : place.left();
+        label->setGeometry(std::max(0, left), place.top(), needed, place.height());
+    }
 }
 
 } // namespace Toolkit

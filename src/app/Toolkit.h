@@ -5,6 +5,7 @@
 #include <QString>
 
 class CommonDialog;
+class QWidget;
 
 // The one place that reaches the GUI toolkit's modal and global services, so that the rest of
 // the program can be tested without a person at the screen.
@@ -39,5 +40,18 @@ constexpr int pixelsToTwips(int pixels)
 {
     return pixels * TwipsPerPixel;
 }
+
+// Places a control at a position given in twips within its parent; returns it.
+template <class W>
+W* placeInTwips(W* widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                        twipsToPixels(height));
+    return widget;
+}
+
+// Gives a window of fixed layout the small type its positions were made for, and widens each of
+// its labels that its text would overflow, keeping the label's alignment.
+void fitWindowText(QWidget* window);
 
 } // namespace Toolkit

@@ -24,3 +24,8 @@ QString batchArgument(const QString& entry)
     text.replace(u'"', QStringLiteral("\"\""));
     return u'"' + text + u'"';
 }
+
+bool fitsOnBatchLine(const QString& text)
+{
+    return !text.contains(u'\r') && !text.contains(u'\n');
+}

@@ -6,3 +6,6 @@
 // back as one argument with its own text: quoted when it holds a character that would split or
 // redirect the line, with every % doubled. Ordinary names come out unchanged.
 QString batchArgument(const QString& entry);
+
+// False for a text with a line break, which no quoting keeps on one line of a batch file.
+bool fitsOnBatchLine(const QString& text);

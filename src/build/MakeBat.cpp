@@ -34,6 +34,14 @@ void WriteMakeBat()
                                        "one in Project Properties."));
         return;
     }
+    for (const QString& entry : project.Files()) {
+        if (!fitsOnBatchLine(entry)) {
+            Toolkit::MsgBox(QStringLiteral("Cannot write make.bat: the project file \"%1\" has a "
+                                           "line break in its name.")
+                                .arg(entry.simplified()));
+            return;
+        }
+    }
     const QString error =
         writeTextLines(joinPath(project.ProjectFolder(), QStringLiteral("make.bat")),
                        makeBatLines(project.Files()));

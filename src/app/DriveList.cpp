@@ -1,0 +1,50 @@
+#include "app/DriveList.h"
+
+#include <QDir>
+#include <QStorageInfo>
+
+DriveList::DriveList(QWidget* parent)
+    : QComboBox(parent)
+{
+    QStringList roots;
+#ifdef Q_OS_WIN
+    for (const QFileInfo& drive : QDir::drives())
+        roots.append(drive.absoluteFilePath());
+#else
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+        const QString root = volume.rootPath();
+        // The kernel's own file systems hold nothing to import.
+        static const QStringList systemRoots{"/proc", "/sys", "/dev", "/run"};
+        const bool system = std::any_of(systemRoots.cbegin(), systemRoots.cend(),
+                                        [&](const QString& r) { return root.startsWith(r); });
+        if (volume.isValid() && volume.isReady() && !system && !roots.contains(root))
+            roots.append(root);
+    }
+#endif
+    roots.sort();
+    for (const QString& root : roots)
+        addItem(QDir::toNativeSeparators(root), QDir::toNativeSeparators(root));
+    connect(this, &QComboBox::activated, this, &DriveList::Change);
+}
+
+QString DriveList::driveOf(const QString& folder) const
+{
+    const QString path = QDir::toNativeSeparators(QDir(folder).absolutePath()) + QDir::separator();
+    QString best;
+    for (int i = 0; i < count(); ++i) {
+        const QString drive = itemData(i).toString();
+        QString root = drive;
+        if (!root.endsWith(QDir::separator()))
+            root += QDir::separator();
+        if (path.startsWith(root, Qt::CaseInsensitive) && drive.size() > best.size())
+            best = drive;
+    }
+    return best;
+}
+
+void DriveList::setDriveOf(const QString& folder)
+{
+    const int index = findData(driveOf(folder));
+    if (index >= 0)
+        setCurrentIndex(index);
+}

@@ -1,0 +1,48 @@
+#include "app/FileListBox.h"
+
+#include "app/FileFilter.h"
+
+#include <QDir>
+#include <QItemSelectionModel>
+
+FileListBox::FileListBox(QWidget* parent)
+    : ListBox(parent)
+{
+    setModel(&m_files);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &FileListBox::selectionChanged);
+    connect(&m_files, &QAbstractItemModel::modelReset, this, &FileListBox::selectionChanged);
+}
+
+void FileListBox::setPath(const QString& folder)
+{
+    m_path = folder;
+    Refresh();
+}
+
+void FileListBox::setPattern(const QString& pattern)
+{
+    m_pattern = pattern;
+    Refresh();
+}
+
+QString FileListBox::FileName() const
+{
+    const int row = ListIndex();
+    return row < 0 ? QString() : List(row);
+}
+
+void FileListBox::Refresh()
+{
+    const QString selected = FileName();
+    QStringList names;
+    const QDir folder(m_path);
+    if (!m_path.isEmpty() && folder.exists()) {
+        const QList<FileFilterEntry> filter = parseFileFilter(QStringLiteral("|") + m_pattern);
+        names = folder.entryList(filter.value(0).patterns, QDir::Files | QDir::Hidden,
+                                 QDir::Name | QDir::IgnoreCase);
+    }
+    m_files.setStringList(names);
+    // A file still there stays selected.
+    setListIndex(int(names.indexOf(selected)));
+}

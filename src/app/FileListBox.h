@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/ListBox.h"
+
+#include <QStringListModel>
+
+// The files of one folder that match a name pattern, read when the folder is set and again
+// only when asked. A folder that is empty text or names no folder shows nothing.
+class FileListBox : public ListBox {
+    Q_OBJECT
+
+public:
+    explicit FileListBox(QWidget* parent = nullptr);
+
+    QString Path() const { return m_path; }
+    void setPath(const QString& folder);
+    QString Pattern() const { return m_pattern; }
+    void setPattern(const QString& pattern);
+    // The selected file's bare name; empty when none is selected.
+    QString FileName() const;
+    void Refresh();
+
+signals:
+    void selectionChanged();
+
+private:
+    QString m_path;
+    QString m_pattern = QStringLiteral("*.*");
+    QStringListModel m_files;
+};

@@ -1,0 +1,32 @@
+#include "build/RootInf.h"
+
+#include "app/LoadedWindows.h"
+#include "app/TextFile.h"
+#include "app/Toolkit.h"
+#include "project/Project.h"
+#include "project/frmDialog.h"
+
+#include <QLineEdit>
+
+QStringList rootInfLines(const QString& appType, const QString& name, const QString& version,
+                         const QString& osVersion, const QString& copyright)
+{
+    return {appType,   name, QString(), QString(), QString(),
+            QString(), name, version,   osVersion, copyright};
+}
+
+void WriteRootInf()
+{
+    const QString folder = Project::current().ProjectFolder();
+    if (folder.isEmpty()) {
+        Toolkit::MsgBox(QStringLiteral("Cannot write root.inf: the project has no folder. "
+                                       "Choose one in Project Properties."));
+        return;
+    }
+    const frmDialog& dialog = LoadedWindows::instance().form<frmDialog>();
+    const QString error = writeTextLines(joinPath(folder, QStringLiteral("root.inf")),
+                                         rootInfLines(dialog.Text5->text(), dialog.Text8->text(),
+                                                      dialog.Text7->text(), dialog.Text6->text(),
+                                                      dialog.Text4->text()));
+    Toolkit::MsgBox(error.isEmpty() ? QStringLiteral("Root.inf Created!") : error);
+}

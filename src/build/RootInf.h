@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The ten lines of root.inf: the type, the name, four empty lines, the name again, the
+// version, the OS version and the copyright, each exactly as typed.
+QStringList rootInfLines(const QString& appType, const QString& name, const QString& version,
+                         const QString& osVersion, const QString& copyright);
+
+// Writes root.inf into the project folder from the wizard's fields and says so; a failure is
+// told instead.
+void WriteRootInf();

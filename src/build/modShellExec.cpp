@@ -1,0 +1,79 @@
+#include "build/modShellExec.h"
+
+#ifdef Q_OS_WIN
+#include <shellapi.h>
+#include <windows.h>
+
+qint32 ShellOpenFile(const QString& file, const QString& folder, const QString& parameters)
+{
+    const auto text = [](const QString& s) {
+        return s.isEmpty() ? nullptr : reinterpret_cast<LPCWSTR>(s.utf16());
+    };
+    const HINSTANCE result = ShellExecuteW(GetDesktopWindow(), L"open", text(file),
+                                           text(parameters), text(folder), SW_HIDE);
+    return qint32(reinterpret_cast<qintptr>(result));
+}
+
+#else
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace {
+
+constexpr qint32 Started = 33;
+constexpr qint32 FileNotFound = 2;
+constexpr qint32 NoAssociation = 31;
+
+qint32 startHidden(const QString& program, const QStringList& arguments,
+                   const QString& workingFolder, const QProcessEnvironment& environment)
+{
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments(arguments);
+    process.setWorkingDirectory(workingFolder);
+    process.setProcessEnvironment(environment);
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    return process.startDetached() ? Started : NoAssociation;
+}
+
+} // namespace
+
+qint32 ShellOpenFile(const QString& file, const QString& folder, const QString& parameters)
+{
+    const QFileInfo info(file);
+    if (file.isEmpty() || !info.exists())
+        return FileNotFound;
+    const QString workingFolder = folder.isEmpty() ? QDir::currentPath() : folder;
+    const QStringList extra = QProcess::splitCommand(parameters);
+    const QString suffix = info.suffix().toLower();
+
+    if (suffix == u"bat" || suffix == u"cmd") {
+        // The kit's tools are Windows programs: their scripts run in Wine's command interpreter.
+        const QString wine = QStandardPaths::findExecutable(QStringLiteral("wine"));
+        if (wine.isEmpty())
+            return NoAssociation;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all"));
+        const QString script = info.absolutePath() == QDir(workingFolder).absolutePath()
+                                   ? info.fileName()
+                                   : info.absoluteFilePath();
+        return startHidden(wine,
+                           QStringList{QStringLiteral("cmd"), QStringLiteral("/c"), script} + extra,
+                           workingFolder, environment);
+    }
+    if (info.isFile() && info.isExecutable())
+        return startHidden(info.absoluteFilePath(), extra, workingFolder,
+                           QProcessEnvironment::systemEnvironment());
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath())) ? Started
+                                                                                   : NoAssociation;
+}
+
+#endif

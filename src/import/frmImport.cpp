@@ -1,0 +1,130 @@
+#include "import/frmImport.h"
+
+#include "app/DriveList.h"
+#include "app/FileListBox.h"
+#include "app/FileSync.h"
+#include "app/FolderList.h"
+#include "app/LoadedWindows.h"
+#include "app/TextFile.h"
+#include "app/Toolkit.h"
+#include "project/Project.h"
+#include "project/frmProject.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QSaveFile>
+
+QString copyReplacing(const QString& source, const QString& destination)
+{
+    const auto failed = [&](const QString& path, const QString& reason) {
+        return QStringLiteral("Cannot import \"%1\" to \"%2\": %3 (%4)")
+            .arg(QDir::toNativeSeparators(source), QDir::toNativeSeparators(destination), reason,
+                 QDir::toNativeSeparators(path));
+    };
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return failed(source, in.errorString());
+    QSaveFile out(destination);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return failed(destination, out.errorString());
+    QByteArray buffer(1 << 20, Qt::Uninitialized);
+    for (;;) {
+        const qint64 read = in.read(buffer.data(), buffer.size());
+        if (read < 0) {
+            out.cancelWriting();
+            return failed(source, in.errorString());
+        }
+        if (read == 0)
+            break;
+        qint64 written = 0;
+        while (written < read) {
+            const qint64 n = out.write(buffer.constData() + written, read - written);
+            if (n <= 0) {
+                const QString reason = out.errorString();
+                out.cancelWriting();
+                return failed(destination, reason);
+            }
+            written += n;
+        }
+    }
+    if (const QString unsynced = syncFileToDisk(out); !unsynced.isEmpty()) {
+        out.cancelWriting();
+        return failed(destination, unsynced);
+    }
+    if (!out.commit())
+        return failed(destination, out.errorString());
+    return {};
+}
+
+frmImport::frmImport()
+    : QWidget(nullptr, Qt::Window)
+{
+    setObjectName(QStringLiteral("frmImport"));
+    setWindowTitle(QStringLiteral("Import To Project"));
+    resize(Toolkit::twipsToPixels(6675), Toolkit::twipsToPixels(3540));
+    Drive1 = Toolkit::placeInTwips(new DriveList(this), 120, 120, 6375, 315);
+    Drive1->setObjectName(QStringLiteral("Drive1"));
+    Dir1 = Toolkit::placeInTwips(new FolderList(this), 120, 480, 2655, 2565);
+    Dir1->setObjectName(QStringLiteral("Dir1"));
+    File1 = Toolkit::placeInTwips(new FileListBox(this), 2880, 480, 3615, 3015);
+    File1->setObjectName(QStringLiteral("File1"));
+    Command1 = Toolkit::placeInTwips(new QPushButton(QStringLiteral("Import To Project"), this),
+                                     360, 3120, 2175, 375);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    setTabOrder(Drive1, Dir1);
+    setTabOrder(Dir1, File1);
+    setTabOrder(File1, Command1);
+    // Closing it by its title bar discards it; the next use makes it afresh.
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    Toolkit::fitWindowText(this);
+    connect(Drive1, &DriveList::Change, this, &frmImport::Drive1_Change);
+    connect(Dir1, &FolderList::Change, this, &frmImport::Dir1_Change);
+    connect(Command1, &QPushButton::clicked, this, &frmImport::Command1_Click);
+    connect(File1, &FileListBox::selectionChanged, this,
+            [this] { Command1->setEnabled(!File1->FileName().isEmpty()); });
+    Command1->setEnabled(false);
+}
+
+void frmImport::Form_Load()
+{
+    Dir1->setPath(QDir::currentPath());
+    Drive1->setDriveOf(Dir1->Path());
+    File1->setPath(Dir1->Path());
+}
+
+void frmImport::Drive1_Change()
+{
+    // A drive keeps no current folder of its own here: its root, unless it holds the current one.
+    const QString current = QDir::toNativeSeparators(QDir::currentPath());
+    const QString drive = Drive1->Drive();
+    Dir1->setPath(Drive1->driveOf(current) == drive ? current : drive);
+}
+
+void frmImport::Dir1_Change()
+{
+    File1->setPath(Dir1->Path());
+}
+
+void frmImport::Command1_Click()
+{
+    const QString name = File1->FileName();
+    const QString folder = Project::current().ProjectFolder();
+    if (name.isEmpty())
+        return;
+    if (folder.isEmpty()) {
+        Toolkit::MsgBox(QStringLiteral("Cannot import \"%1\": the project has no folder. Choose "
+                                       "one in Project Properties.")
+                            .arg(name));
+        return;
+    }
+    const QString error = copyReplacing(joinPath(Dir1->Path(), name), joinPath(folder, name));
+    if (!error.isEmpty()) {
+        Toolkit::MsgBox(error);
+        return;
+    }
+    Toolkit::MsgBox(QStringLiteral("File Imported!"));
+    LoadedWindows::instance().form<frmProject>().File2->Refresh();
+    hide();
+}

@@ -1,0 +1,208 @@
+#include "project/frmDialog.h"
+
+#include "app/FolderList.h"
+#include "app/Toolkit.h"
+#include "build/RootInf.h"
+#include "project/Project.h"
+
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+namespace {
+
+QLabel* label(const QString& text, QWidget* parent, Qt::Alignment alignment = Qt::AlignLeft)
+{
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    return label;
+}
+
+QLineEdit* textBox(const QString& name, QWidget* parent)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    return box;
+}
+
+QPushButton* button(const QString& name, const QString& text, QWidget* parent)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QGroupBox* page(const QString& name, const QString& title, QWidget* parent)
+{
+    auto* frame = new QGroupBox(title, parent);
+    frame->setObjectName(name);
+    return Toolkit::placeInTwips(frame, 1800, 120, 4215, 2895);
+}
+
+} // namespace
+
+frmDialog::frmDialog()
+    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
+    setObjectName(QStringLiteral("frmDialog"));
+    setWindowTitle(QStringLiteral("Project Properties"));
+    setFixedSize(Toolkit::twipsToPixels(6105), Toolkit::twipsToPixels(3120));
+
+    Command1 =
+        Toolkit::placeInTwips(button("Command1", "Project Properties", this), 120, 240, 1575, 375);
+    Command3 =
+        Toolkit::placeInTwips(button("Command3", "Config Root.inf", this), 120, 720, 1575, 375);
+    Command4 = Toolkit::placeInTwips(button("Command4", "OK", this), 120, 2640, 1575, 375);
+    Frame1 = page("Frame1", "Project Properties", this);
+    Frame4 = page("Frame4", "Root.inf Options", this);
+    Frame3 = page("Frame3", "Root.inf Wizard", this);
+
+    Dir1 = Toolkit::placeInTwips(new FolderList(Frame1), 120, 240, 2295, 2115);
+    Dir1->setObjectName(QStringLiteral("Dir1"));
+    Toolkit::placeInTwips(label("Project Name", Frame1), 2520, 480, 1575, 255);
+    Text1 = Toolkit::placeInTwips(textBox("Text1", Frame1), 2520, 720, 1575, 285);
+    Toolkit::placeInTwips(label("Output App Name", Frame1), 2640, 1320, 1335, 255);
+    Text2 = Toolkit::placeInTwips(textBox("Text2", Frame1), 2520, 1560, 1575, 285);
+    Toolkit::placeInTwips(label("Output Path:", Frame1), 120, 2560, 975, 255);
+    Text3 = Toolkit::placeInTwips(textBox("Text3", Frame1), 1080, 2520, 3015, 285);
+
+    // Each option button is only its marker; the text beside it is a label of its own.
+    Option1 = Toolkit::placeInTwips(new QRadioButton(Frame4), 480, 360, 255, 255);
+    Option1->setObjectName(QStringLiteral("Option1"));
+    Toolkit::placeInTwips(label("Use Root.inf file and compile with project", Frame4), 840, 375,
+                          3135, 255);
+    Option2 = Toolkit::placeInTwips(new QRadioButton(Frame4), 480, 840, 255, 255);
+    Option2->setObjectName(QStringLiteral("Option2"));
+    Toolkit::placeInTwips(label("Create Root.inf file using Wizard", Frame4), 840, 855, 2775, 255);
+    // The pair is the project's: both may be off, which exclusive buttons would not allow.
+    Option1->setAutoExclusive(false);
+    Option2->setAutoExclusive(false);
+
+    const Qt::Alignment centred = Qt::AlignHCenter;
+    Toolkit::placeInTwips(label("App Type (game/app)", Frame3, centred), 240, 240, 1695, 255);
+    Text5 = Toolkit::placeInTwips(textBox("Text5", Frame3), 240, 480, 1695, 285);
+    Toolkit::placeInTwips(label("Version", Frame3, centred), 2760, 240, 735, 255);
+    Text7 = Toolkit::placeInTwips(textBox("Text7", Frame3), 2280, 480, 1695, 285);
+    Toolkit::placeInTwips(label("Name", Frame3, centred), 480, 960, 1095, 255);
+    Text8 = Toolkit::placeInTwips(textBox("Text8", Frame3), 240, 1200, 1695, 285);
+    Toolkit::placeInTwips(label("Halvos Version", Frame3, centred), 2520, 960, 1215, 255);
+    Text6 = Toolkit::placeInTwips(textBox("Text6", Frame3), 2280, 1200, 1695, 285);
+    Toolkit::placeInTwips(label("Copyright Info", Frame3, centred), 1440, 1680, 1095, 255);
+    Text4 = Toolkit::placeInTwips(textBox("Text4", Frame3), 1080, 1920, 1815, 285);
+    Command6 = Toolkit::placeInTwips(button("Command6", "Create", Frame3), 240, 2400, 975, 375);
+    Command5 = Toolkit::placeInTwips(button("Command5", "OK", Frame3), 3000, 2400, 975, 375);
+
+    const QList<QWidget*> focusOrder{Command1, Command4, Text2,   Dir1,   Text3, Command3,
+                                     Text1,    Text5,    Text8,   Text7,  Text6, Text4,
+                                     Command6, Command5, Option2, Option1};
+    for (qsizetype i = 1; i < focusOrder.size(); ++i)
+        setTabOrder(focusOrder[i - 1], focusOrder[i]);
+
+    Toolkit::fitWindowText(this);
+    connect(Command1, &QPushButton::clicked, this, &frmDialog::Command1_Click);
+    connect(Command3, &QPushButton::clicked, this, &frmDialog::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &frmDialog::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &frmDialog::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &frmDialog::Command6_Click);
+    connect(Dir1, &FolderList::Change, this, &frmDialog::Dir1_Change);
+    connect(Option1, &QRadioButton::clicked, this, &frmDialog::Option1_Click);
+    connect(Option2, &QRadioButton::clicked, this, &frmDialog::Option2_Click);
+    followProject();
+}
+
+void frmDialog::Form_Load()
+{
+    showPage(Frame1);
+    Dir1->blockSignals(true);
+    Dir1->setPath(QDir::currentPath());
+    Dir1->blockSignals(false);
+    // The client area's first place on the screen.
+    setGeometry(QRect(QPoint(Toolkit::twipsToPixels(2760), Toolkit::twipsToPixels(3750)), size()));
+}
+
+// The fields show the project and change it: a change made anywhere is seen here at once.
+void frmDialog::followProject()
+{
+    Project& project = Project::current();
+    const auto bind = [this](QLineEdit* box, const QString& value, auto changed, auto set) {
+        box->setText(value);
+        connect(&Project::current(), changed, box, [box](const QString& text) {
+            if (box->text() != text)
+                box->setText(text);
+        });
+        connect(box, &QLineEdit::textEdited, &Project::current(),
+                [set](const QString& text) { (Project::current().*set)(text); });
+    };
+    bind(Text1, project.ProjectName(), &Project::ProjectNameChanged, &Project::setProjectName);
+    bind(Text2, project.OutputAppName(), &Project::OutputAppNameChanged,
+         &Project::setOutputAppName);
+    bind(Text3, project.ProjectFolder(), &Project::ProjectFolderChanged,
+         &Project::setProjectFolder);
+    Option1->setChecked(project.UseRootInfFile());
+    Option2->setChecked(project.CreateRootInfWithWizard());
+    connect(&project, &Project::UseRootInfFileChanged, Option1, &QRadioButton::setChecked);
+    connect(&project, &Project::CreateRootInfWithWizardChanged, Option2, &QRadioButton::setChecked);
+    connect(&project, &Project::wizardOptionSelected, this, [this] { showPage(Frame3); });
+}
+
+void frmDialog::Command1_Click()
+{
+    showPage(Frame1);
+}
+
+void frmDialog::Command3_Click()
+{
+    showPage(Frame4);
+}
+
+void frmDialog::Command4_Click()
+{
+    hide();
+}
+
+void frmDialog::Command5_Click()
+{
+    showPage(Frame4);
+}
+
+void frmDialog::Command6_Click()
+{
+    WriteRootInf();
+}
+
+void frmDialog::Dir1_Change()
+{
+    Project::current().setProjectFolder(Dir1->Path());
+}
+
+void frmDialog::Option1_Click()
+{
+    Project::current().setUseRootInfFile(true);
+    Option1->setChecked(true); // a click on the marker never turns it off
+}
+
+void frmDialog::Option2_Click()
+{
+    Project::current().setCreateRootInfWithWizard(true);
+    Option2->setChecked(true);
+}
+
+QGroupBox* frmDialog::visiblePage() const
+{
+    for (QGroupBox* page : {Frame1, Frame4, Frame3}) {
+        if (!page->isHidden())
+            return page;
+    }
+    return nullptr;
+}
+
+void frmDialog::showPage(QGroupBox* page)
+{
+    for (QGroupBox* each : {Frame1, Frame4, Frame3})
+        each->setVisible(each == page);
+}
