@@ -1,0 +1,102 @@
+#include "app/LoadedWindows.h"
+#include "build/RootInf.h"
+#include "build/modShellExec.h"
+#include "project/Project.h"
+#include "project/frmDialog.h"
+#include "support/FakeWine.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TestFiles.h"
+
+#include <QLineEdit>
+#include <QtTest>
+
+class RootInfShellTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void writesTenLines();
+    void rootInfFailureIsReported();
+    void startsBatchFilesWithWine();
+    void reportsWhatCannotBeStarted();
+};
+
+void RootInfShellTest::writesTenLines()
+{
+    QTemporaryDir dir;
+    Project::current().setProjectFolder(dir.path());
+    frmDialog& dialog = LoadedWindows::instance().form<frmDialog>();
+    ScriptedDialogs dialogs;
+    dialog.Command6_Click();
+    QCOMPARE(contentOf(dir.filePath("root.inf")), QByteArray(10, '?').replace('?', "\r\n"));
+    QCOMPARE(dialogs.messages.size(), 1);
+    QCOMPARE(dialogs.messages[0].text, QString("Root.inf Created!"));
+    QCOMPARE(dialogs.messages[0].title, QString("LKS"));
+
+    dialog.Text5->setText("game");
+    dialog.Text8->setText(" Demo ");
+    dialog.Text7->setText("1.0");
+    dialog.Text6->setText("1.2");
+    dialog.Text4->setText("(c) Someone");
+    dialog.Command6_Click();
+    QCOMPARE(
+        contentOf(dir.filePath("root.inf")),
+        QByteArray("game\r\n Demo \r\n\r\n\r\n\r\n\r\n Demo \r\n1.0\r\n1.2\r\n(c) Someone\r\n"));
+    QCOMPARE(dialog.visiblePage(), dialog.Frame1); // the page is not changed
+}
+
+void RootInfShellTest::rootInfFailureIsReported()
+{
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    Project::current().setProjectFolder("");
+    WriteRootInf();
+    const QString missing = dir.filePath("gone");
+    Project::current().setProjectFolder(missing);
+    WriteRootInf();
+    QCOMPARE(dialogs.messages.size(), 2);
+    QVERIFY(dialogs.messages[0].text.contains("no folder"));
+    QVERIFY(dialogs.messages[1].text.contains(QDir::toNativeSeparators(missing)));
+    QVERIFY(!QFileInfo::exists(missing));
+}
+
+void RootInfShellTest::startsBatchFilesWithWine()
+{
+    FakeWine wine;
+    QTemporaryDir dir;
+    putFile(dir.filePath("2piclaunch.bat"), "@echo off\r\n");
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    const qint32 result = ShellOpenFile("2piclaunch.bat", "", "");
+    QDir::setCurrent(previous);
+    QVERIFY(result > 32);
+    QCOMPARE(wine.waitForRun(), (QStringList{QDir(dir.path()).canonicalPath(), "-all", "cmd", "/c",
+                                             "2piclaunch.bat"}));
+
+    // Another working folder, and parameters: the script is named by its full path.
+    QTemporaryDir other;
+    QVERIFY(ShellOpenFile(dir.filePath("2piclaunch.bat"), other.path(), "-v \"a b\"") > 32);
+    QCOMPARE(wine.waitForRun(), (QStringList{QDir(other.path()).canonicalPath(), "-all", "cmd",
+                                             "/c", dir.filePath("2piclaunch.bat"), "-v", "a b"}));
+
+    // A program is started directly.
+    const QString program = dir.filePath("tool");
+    putFile(program, "#!/bin/sh\necho \"$@\" > \"$0.out\"\n");
+    QFile(program).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY(ShellOpenFile(program, "", "one two") > 32);
+    QTRY_COMPARE(contentOf(program + ".out"), QByteArray("one two\n"));
+}
+
+void RootInfShellTest::reportsWhatCannotBeStarted()
+{
+    QTemporaryDir dir;
+    QCOMPARE(ShellOpenFile(dir.filePath("missing.bat"), "", ""), 2);
+    putFile(dir.filePath("run.bat"), "@echo off\r\n");
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(dir.path()));
+    const qint32 result = ShellOpenFile(dir.filePath("run.bat"), "", "");
+    qputenv("PATH", path);
+    QCOMPARE(result, 31);
+}
+
+QTEST_MAIN(RootInfShellTest)
+#include "tst_rootinfshell.moc"

@@ -1,0 +1,241 @@
+#include "app/FileListBox.h"
+#include "app/FolderList.h"
+#include "app/LoadedWindows.h"
+#include "import/frmConvert.h"
+#include "project/Project.h"
+#include "project/ProjectCommands.h"
+#include "project/frmDialog.h"
+#include "project/frmProject.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TestFiles.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QPoint centreOfRow(QListView& list, int row)
+{
+    return list.visualRect(list.model()->index(row, 0)).center();
+}
+
+void doubleClickRow(QListView& list, int row)
+{
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, centreOfRow(list, row));
+}
+
+void doubleClickFile(FileListBox& list, const QString& name)
+{
+    for (int row = 0; row < list.ListCount(); ++row) {
+        if (list.List(row) == name)
+            return doubleClickRow(list, row);
+    }
+    QFAIL(qPrintable("no file " + name));
+}
+
+QStringList captions(const QMenu& menu)
+{
+    QStringList result;
+    for (const QAction* action : menu.actions())
+        result.append(action->isSeparator() ? QString("-") : action->text());
+    return result;
+}
+
+} // namespace
+
+class ProjectWindowsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void removeAndAddFiles();
+    void popupMenusKeepTheSelection();
+    void folderListIsReadOnlyWhenAsked();
+    void pagesFollowButtonsAndOptions();
+    void fieldsAreViewsOfTheProject();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void ProjectWindowsTest::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    for (const char* name : {"main.c", "logo.bmp", "LOGO.BMP"})
+        putFile(m_dir->filePath(name), "x");
+    NewProject();
+    Project::current().setProjectFolder(m_dir->path());
+}
+
+void ProjectWindowsTest::removeAndAddFiles()
+{
+    Project::current().setFiles({"a.c", "b.c", "c.c", "d.c", "e.c"});
+    frmProject& explorer = LoadedWindows::instance().form<frmProject>();
+    explorer.File2->setPath(m_dir->path());
+    explorer.show();
+    doubleClickRow(*explorer.List1, 2);
+    QCOMPARE(Project::current().Files(), (QStringList{"a.c", "b.c", "d.c", "e.c"}));
+    QCOMPARE(explorer.List1->ListIndex(), 2);
+    explorer.List1->setListIndex(3);
+    explorer.mnuRemove_Click();
+    QCOMPARE(explorer.List1->ListIndex(), 2); // the last one
+    explorer.List1->setListIndex(-1);
+    explorer.mnuRemove_Click();
+    QCOMPARE(Project::current().Files().size(), 3);
+
+    Project::current().setFiles({});
+    ScriptedDialogs dialogs;
+    QCOMPARE(explorer.File2->Path(), m_dir->path());
+    doubleClickFile(*explorer.File2, "main.c");
+    doubleClickFile(*explorer.File2, "main.c");
+    doubleClickFile(*explorer.File2, "LOGO.BMP");
+    QCOMPARE(Project::current().Files(), (QStringList{"main.c", "main.c", "LOGO.BMP"}));
+    QCOMPARE(dialogs.messages.size(), 0);
+
+    // A bitmap is never added: it is offered for conversion.
+    dialogs.answerMessage(MsgBoxResult::Cancel);
+    doubleClickFile(*explorer.File2, "logo.bmp");
+    QCOMPARE(dialogs.messages.size(), 1);
+    QCOMPARE(dialogs.messages[0].text,
+             QString("This file must be converted with 2pic before it can be added to the "
+                     "project. Convert it now?"));
+    QCOMPARE(dialogs.messages[0].buttons, MsgBoxButtons::OkCancel);
+    QCOMPARE(LoadedWindows::instance().find<frmConvert>(), nullptr);
+    dialogs.answerMessage(MsgBoxResult::Ok);
+    explorer.mnuAdd_Click();
+    QVERIFY(LoadedWindows::instance().form<frmConvert>().isVisible());
+    QCOMPARE(Project::current().Files().size(), 3);
+    LoadedWindows::instance().form<frmConvert>().hide();
+}
+
+void ProjectWindowsTest::popupMenusKeepTheSelection()
+{
+    Project::current().setFiles({"a.c", "b.c", "c.c"});
+    frmProject& explorer = LoadedWindows::instance().form<frmProject>();
+    explorer.show();
+    explorer.List1->setListIndex(0);
+    QTest::mousePress(explorer.List1->viewport(), Qt::RightButton, {},
+                      centreOfRow(*explorer.List1, 2));
+    QCOMPARE(explorer.List1->ListIndex(), 0);
+    QVERIFY(explorer.mnupopup->isVisible());
+    QCOMPARE(captions(*explorer.mnupopup), (QStringList{"&Remove File", "&Project Properties",
+                                                        "&Compile Project", "-", "&Exit"}));
+    explorer.mnupopup->hide();
+    QCOMPARE(captions(*explorer.mnupopupe),
+             (QStringList{"&Add File", "&Import File", "-", "&Exit"}));
+    QTest::mousePress(explorer.File2->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(!explorer.mnupopupe->isVisible());
+    QTest::mousePress(explorer.File2->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+    QVERIFY(explorer.mnupopupe->isVisible());
+    explorer.mnupopupe->hide();
+
+    // Exit only hides: the lists are there again when it is shown.
+    explorer.mnuExita->trigger();
+    QVERIFY(explorer.isHidden());
+    QCOMPARE(&LoadedWindows::instance().form<frmProject>(), &explorer);
+    QCOMPARE(explorer.List1->ListCount(), 3);
+}
+
+void ProjectWindowsTest::folderListIsReadOnlyWhenAsked()
+{
+    frmProject& explorer = LoadedWindows::instance().form<frmProject>();
+    explorer.File2->setPath(m_dir->path());
+    const int before = explorer.File2->ListCount();
+    putFile(m_dir->filePath("later.h"), "x");
+    Project::current().setProjectFolder(QDir::tempPath());
+    QCOMPARE(explorer.File2->Path(), m_dir->path());
+    QCOMPARE(explorer.File2->ListCount(), before);
+    explorer.File2->Refresh();
+    QCOMPARE(explorer.File2->ListCount(), before + 1);
+
+    // Compile Project writes make.bat into the project folder.
+    Project::current().setProjectFolder(m_dir->path());
+    Project::current().setFiles({"main.c", "logo.pic"});
+    explorer.mnuCompile->trigger();
+    QCOMPARE(contentOf(m_dir->filePath("make.bat")),
+             QByteArray("@echo off\r\nfiler a logo.pic\r\nvcc main.c filer.list\r\n"));
+
+    explorer.File2->setPath("");
+    QCOMPARE(explorer.File2->ListCount(), 0);
+    explorer.File2->setPath(m_dir->filePath("no such folder"));
+    QCOMPARE(explorer.File2->ListCount(), 0);
+}
+
+void ProjectWindowsTest::pagesFollowButtonsAndOptions()
+{
+    frmDialog& dialog = LoadedWindows::instance().form<frmDialog>();
+    dialog.show();
+    QCOMPARE(dialog.visiblePage(), dialog.Frame1);
+    QTest::mouseClick(dialog.Command3, Qt::LeftButton);
+    QCOMPARE(dialog.visiblePage(), dialog.Frame4);
+    QTest::mouseClick(dialog.Option2, Qt::LeftButton);
+    QCOMPARE(dialog.visiblePage(), dialog.Frame3);
+    QVERIFY(dialog.Option2->isChecked() && !dialog.Option1->isChecked());
+    QTest::mouseClick(dialog.Command5, Qt::LeftButton);
+    QCOMPARE(dialog.visiblePage(), dialog.Frame4);
+    QVERIFY(dialog.Option2->isChecked());
+    QTest::mouseClick(dialog.Command4, Qt::LeftButton);
+    QVERIFY(dialog.isHidden());
+    dialog.show();
+    QCOMPARE(dialog.visiblePage(), dialog.Frame4);
+    // Selecting the other option leaves the page; clicking a selected one keeps it selected.
+    QTest::mouseClick(dialog.Option1, Qt::LeftButton);
+    QTest::mouseClick(dialog.Option1, Qt::LeftButton);
+    QCOMPARE(dialog.visiblePage(), dialog.Frame4);
+    QVERIFY(dialog.Option1->isChecked() && !dialog.Option2->isChecked());
+    QVERIFY(Project::current().UseRootInfFile());
+    QTest::mouseClick(dialog.Command1, Qt::LeftButton);
+    QCOMPARE(dialog.visiblePage(), dialog.Frame1);
+
+    // A project opened with the wizard option on turns the hidden dialog to the wizard.
+    dialog.hide();
+    const QString path = m_dir->filePath("p.cpf");
+    putFile(path, "a\r\nb\r\nc\r\nTrue\r\nTrue\r\n");
+    ScriptedDialogs dialogs;
+    dialogs.answerFile(path);
+    OpenProject();
+    QVERIFY(dialog.isHidden());
+    QCOMPARE(dialog.visiblePage(), dialog.Frame3);
+    QVERIFY(dialog.Option2->isChecked() && !dialog.Option1->isChecked());
+    putFile(path, "a\r\nb\r\nc\r\nFalse\r\nFalse\r\n");
+    dialogs.answerFile(path);
+    OpenProject();
+    QVERIFY(!dialog.Option1->isChecked() && !dialog.Option2->isChecked());
+    QCOMPARE(dialog.visiblePage(), dialog.Frame3);
+}
+
+void ProjectWindowsTest::fieldsAreViewsOfTheProject()
+{
+    frmDialog& dialog = LoadedWindows::instance().form<frmDialog>();
+    dialog.show();
+    QCOMPARE(dialog.Text3->text(), m_dir->path());
+    QTest::keyClicks(dialog.Text1, "Demo");
+    QCOMPARE(Project::current().ProjectName(), QString("Demo"));
+    Project::current().setOutputAppName("demo.app");
+    QCOMPARE(dialog.Text2->text(), QString("demo.app"));
+
+    // Opening a folder in the list sets the path; highlighting one does not.
+    QTest::mouseClick(dialog.Command1, Qt::LeftButton);
+    dialog.Dir1->setPath(m_dir->path());
+    QDir(m_dir->path()).mkdir("sub");
+    dialog.Dir1->setPath(QDir::tempPath());
+    dialog.Dir1->setPath(m_dir->path());
+    QTest::keyClicks(dialog.Text3, "/typed");
+    QCOMPARE(Project::current().ProjectFolder(), m_dir->path() + "/typed");
+    QListWidgetItem* sub = dialog.Dir1->findItems("sub", Qt::MatchEndsWith).value(0);
+    QVERIFY(sub != nullptr);
+    const QPoint at = dialog.Dir1->visualItemRect(sub).center();
+    QTest::mouseClick(dialog.Dir1->viewport(), Qt::LeftButton, {}, at);
+    QCOMPARE(dialog.Text3->text(), m_dir->path() + "/typed");
+    QTest::mouseDClick(dialog.Dir1->viewport(), Qt::LeftButton, {}, at);
+    QCOMPARE(dialog.Text3->text(), QDir::toNativeSeparators(m_dir->filePath("sub")));
+    QCOMPARE(Project::current().ProjectFolder(), dialog.Text3->text());
+}
+
+QTEST_MAIN(ProjectWindowsTest)
+#include "tst_projectwindows.moc"
