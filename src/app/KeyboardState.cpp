@@ -66,8 +66,9 @@ bool KeyboardState::eventFilter(QObject* watched, QEvent* event)
             capsLock = !capsLock;
         else if (key->key() == Qt::Key_NumLock)
             numLock = !numLock;
-        else if (key->key() == Qt::Key_Insert)
-            insert = !insert;
+        else if (key->key() == Qt::Key_Insert &&
+                 (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier)
+            insert = !insert; // Shift+Insert pastes and Ctrl+Insert copies
     }
     set(capsLock, numLock, insert);
 #endif

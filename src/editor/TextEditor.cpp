@@ -7,6 +7,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
+#include "app/KeyboardState.h"
 #include "app/TextFile.h"
 
 namespace {
@@ -26,6 +27,15 @@ QFont fixedPitchFont()
     return font;
 }
 
+// A line separator would show as a break but count as none, and no code page stores it: it
+// becomes a line break like the others.
+QString asPlainLines(const QString& text)
+{
+    QString lines = text;
+    lines.replace(QChar::LineSeparator, u'\n');
+    return lines;
+}
+
 } // namespace
 
 TextEditor::TextEditor(QWidget* parent)
@@ -36,8 +46,12 @@ TextEditor::TextEditor(QWidget* parent)
     setUndoRedoEnabled(false);
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setFont(fixedPitchFont());
-    m_lines.append(QString());
     connect(document(), &QTextDocument::contentsChange, this, &TextEditor::onContentsChange);
+    // Overwriting while the Insert key's toggle is on, as its indicator shows.
+    const KeyboardState& keys = KeyboardState::instance();
+    setOverwriteMode(keys.insert());
+    connect(&keys, &KeyboardState::changed, this,
+            [this, &keys] { setOverwriteMode(keys.insert()); });
 }
 
 QString TextEditor::Text() const
@@ -49,14 +63,16 @@ QStringList TextEditor::Lines() const
 {
     // The kept lines are what a save writes: should they ever disagree with the document in
     // size, the document's own are taken.
-    if (m_lines.size() == document()->blockCount() && m_length == document()->characterCount() - 1)
-        return m_lines;
-    return linesOfDocument();
+    const bool agree =
+        m_lines.count() == document()->blockCount() && m_length == document()->characterCount() - 1;
+    Q_ASSERT(agree);
+    return agree ? m_lines.toList() : linesOfDocument();
 }
 
 void TextEditor::setText(const QString& text)
 {
-    const QString removed = m_lines.join(u'\n');
+    qsizetype lastLine = 0;
+    const QString removed = m_lines.text(0, 0, m_length, &lastLine);
     m_replacingAll = true;
     setPlainText(text);
     m_replacingAll = false;
@@ -100,7 +116,7 @@ QString TextEditor::SelText() const
 void TextEditor::setSelText(const QString& text)
 {
     QTextCursor cursor = textCursor();
-    cursor.insertText(text);
+    cursor.insertText(asPlainLines(text));
     setTextCursor(cursor);
 }
 
@@ -161,12 +177,41 @@ qsizetype TextEditor::lineCount() const
 void TextEditor::keyPressEvent(QKeyEvent* event)
 {
     emit KeyDown();
-    if (event->key() == Qt::Key_Insert && event->modifiers() == Qt::NoModifier) {
-        setOverwriteMode(!overwriteMode());
-        event->accept();
+    if (event->key() == Qt::Key_Insert &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        event->accept(); // the keyboard state toggles, and the editor with it
         return;
     }
+    // One key is one change, also where the widget removes and inserts in two steps
+    // (overwriting a character).
+    QTextCursor edit(document());
+    edit.beginEditBlock();
     QPlainTextEdit::keyPressEvent(event);
+    edit.endEditBlock();
+}
+
+void TextEditor::inputMethodEvent(QInputMethodEvent* event)
+{
+    QTextCursor edit(document());
+    edit.beginEditBlock();
+    QPlainTextEdit::inputMethodEvent(event);
+    edit.endEditBlock();
+}
+
+bool TextEditor::canInsertFromMimeData(const QMimeData* source) const
+{
+    return source->hasText();
+}
+
+// Only the plain text of what is pasted or dropped.
+void TextEditor::insertFromMimeData(const QMimeData* source)
+{
+    if (!source->hasText())
+        return;
+    QTextCursor cursor = textCursor();
+    cursor.insertText(asPlainLines(source->text()));
+    setTextCursor(cursor);
+    ensureCursorVisible();
 }
 
 void TextEditor::mouseReleaseEvent(QMouseEvent* event)
@@ -206,7 +251,7 @@ void TextEditor::onContentsChange(int position, int removed, int added)
     const qsizetype firstLine = first.blockNumber();
     qsizetype lastLine = firstLine;
     const QString removedText =
-        takeLines(firstLine, at - first.position(), removedLength, &lastLine);
+        m_lines.text(firstLine, at - first.position(), removedLength, &lastLine);
     if (removedLength == addedLength && removedText == textRange(at, addedLength))
         return; // only the formatting changed
 
@@ -215,44 +260,14 @@ void TextEditor::onContentsChange(int position, int removed, int added)
     for (QTextBlock block = first; block.isValid() && block.blockNumber() <= lastNewLine;
          block = block.next())
         newLines.append(block.text());
-    const qsizetype oldCount = lastLine - firstLine + 1;
-    if (newLines.size() > oldCount)
-        m_lines.insert(firstLine + oldCount, newLines.size() - oldCount, QString());
-    else if (newLines.size() < oldCount)
-        m_lines.remove(firstLine + newLines.size(), oldCount - newLines.size());
-    for (qsizetype i = 0; i < newLines.size(); ++i)
-        m_lines[firstLine + i] = newLines[i];
+    m_lines.replace(firstLine, lastLine - firstLine + 1, newLines);
     m_length = newLength;
     emit Change(at, removedText, addedLength);
 }
 
-// The text of `length` characters from offset in firstLine on, a line break as '\n'.
-QString TextEditor::takeLines(qsizetype firstLine, qsizetype offset, qsizetype length,
-                              qsizetype* lastLine) const
-{
-    QString text;
-    qsizetype line = firstLine;
-    qsizetype left = length;
-    while (left > 0 && line < m_lines.size()) {
-        const qsizetype take = std::min(left, m_lines[line].size() - offset);
-        text += QStringView(m_lines[line]).mid(offset, take);
-        left -= take;
-        if (left > 0 && line + 1 < m_lines.size()) {
-            text += u'\n';
-            --left;
-            ++line;
-            offset = 0;
-        } else {
-            break;
-        }
-    }
-    *lastLine = line;
-    return text;
-}
-
 void TextEditor::reloadLines()
 {
-    m_lines = linesOfDocument();
+    m_lines.assign(linesOfDocument());
     m_length = document()->characterCount() - 1;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/LineStore.h"
+
 #include <QPlainTextEdit>
 #include <QStringList>
 
@@ -54,13 +56,14 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void insertFromMimeData(const QMimeData* source) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     QMimeData* createMimeDataFromSelection() const override;
 
 private:
     void onContentsChange(int position, int removed, int added);
-    QString takeLines(qsizetype firstLine, qsizetype offset, qsizetype length,
-                      qsizetype* lastLine) const;
     void reloadLines();
     QStringList linesOfDocument() const;
     qsizetype crlfStartOfLine(qsizetype line) const;
@@ -69,7 +72,7 @@ private:
 
     // The text of every line as it stood after the last change: what a change removed is read
     // here, since the editor reports only where its text changed.
-    QStringList m_lines;
+    LineStore m_lines;
     qsizetype m_length = 0; // in the editor's coordinates
     bool m_replacingAll = false;
 };

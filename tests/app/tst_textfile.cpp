@@ -16,6 +16,7 @@ class TextFileTest : public QObject {
 
 private slots:
     void everyByteComesBackUnchanged();
+    void linesEndInCrLf();
     void characterTheCodePageCannotStoreIsRefused();
     void failedWriteLeavesOldFileIntact_data();
     void failedWriteLeavesOldFileIntact();
@@ -40,6 +41,21 @@ void TextFileTest::everyByteComesBackUnchanged()
     const QString error = writeTextLines(dir.filePath("out.txt"), {read.text});
     QVERIFY2(error.isEmpty(), qPrintable(error));
     QCOMPARE(contentOf(dir.filePath("out.txt")), all + "\r\n");
+}
+
+void TextFileTest::linesEndInCrLf()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("lines.txt");
+    QCOMPARE(writeTextLines(path, {"@echo off", "", "caf\u00e9 \u20ac"}), QString());
+    QCOMPARE(contentOf(path), QByteArray("@echo off\r\n\r\ncaf\xe9 \x80\r\n"));
+    // Writing again replaces the file; no line means an empty file.
+    QCOMPARE(writeTextLines(path, {}), QString());
+    QCOMPARE(contentOf(path), QByteArray());
+    // The separator is always put between folder and name.
+    const QString sep = QDir::separator();
+    QCOMPARE(joinPath("work" + sep, "make.bat"), "work" + sep + sep + "make.bat");
+    QCOMPARE(joinPath("", "make.bat"), sep + "make.bat");
 }
 
 void TextFileTest::characterTheCodePageCannotStoreIsRefused()

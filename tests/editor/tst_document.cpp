@@ -51,7 +51,7 @@ void DocumentTest::statusShowsLineBeforeTheKeyActs()
     QCOMPARE(document.LineCount, 2);
     QTest::keyClick(document.rtfText, Qt::Key_B);
     QCOMPARE(linePanel(document), QString("Line 2 of 2"));
-    // Down on the last line shows where the caret was before it moved.
+    // Up shows the line the caret was on before it moved.
     QTest::keyClick(document.rtfText, Qt::Key_Up);
     QCOMPARE(linePanel(document), QString("Line 2 of 2"));
     QTest::keyClick(document.rtfText, Qt::Key_End);
@@ -165,6 +165,12 @@ void DocumentTest::indicatorsFollowTheLockKeys()
     QTest::keyClick(document.rtfText, Qt::Key_Home);
     QTest::keyClick(document.rtfText, Qt::Key_X);
     QCOMPARE(document.rtfText->Text(), QString("xb"));
+    // Overwriting a character is one change.
+    document.Undo();
+    QCOMPARE(document.rtfText->Text(), QString("ab"));
+    // Shift+Insert pastes: neither the mode nor the indicator changes.
+    QTest::keyClick(document.rtfText, Qt::Key_Insert, Qt::ShiftModifier);
+    QCOMPARE(bar.panelShowsOn(5), true);
     QTest::keyClick(document.rtfText, Qt::Key_Insert);
     QCOMPARE(bar.panelShowsOn(5), false);
     QVERIFY(!document.rtfText->overwriteMode());

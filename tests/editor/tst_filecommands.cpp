@@ -189,6 +189,7 @@ void FileCommandsTest::openReplacesTheActiveText()
     QCOMPARE(main.documents().size(), 1);
     QCOMPARE(m_dialogs->fileDialogs[0].title, QString("Open"));
     QCOMPARE(m_dialogs->fileDialogs[0].kind, FileDialogKind::Open);
+    QCOMPARE(m_dialogs->fileDialogs[0].initialFolder, m_dir->path());
     QCOMPARE(editor(main).Text(), QString("line 1\r\nline 2\r\n"));
     QCOMPARE(main.activeDocument()->LineCount, 3);
 

@@ -42,7 +42,7 @@ private slots:
     void textIsRawWithCrLf();
     void selectionCountsCrLfAsTwo();
     void changeNoticesDescribeEveryEdit();
-    void copiesPlainText();
+    void copiesAndPastesPlainText();
 };
 
 void TextEditorTest::textIsRawWithCrLf()
@@ -130,7 +130,7 @@ void TextEditorTest::changeNoticesDescribeEveryEdit()
     QVERIFY(follower.notices > 100);
 }
 
-void TextEditorTest::copiesPlainText()
+void TextEditorTest::copiesAndPastesPlainText()
 {
     TextEditor editor;
     editor.setText("a\u00a0b\r\nc");
@@ -139,6 +139,19 @@ void TextEditorTest::copiesPlainText()
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     QCOMPARE(data->formats(), QStringList{"text/plain"});
     QCOMPARE(data->text(), QString("a\u00a0b\r\nc"));
+
+    // Whatever else the clipboard offers, the plain text goes in; a line separator breaks the
+    // line like any other break.
+    auto* offered = new QMimeData;
+    offered->setData("text/markdown", "# Title\n\n* item\n");
+    offered->setHtml("<b>bold</b>");
+    offered->setText(QString("plain\u2028next"));
+    QGuiApplication::clipboard()->setMimeData(offered);
+    editor.setText("");
+    editor.paste();
+    QCOMPARE(editor.Text(), QString("plain\r\nnext"));
+    editor.setSelText(QString("x\u2028y"));
+    QCOMPARE(editor.Text(), QString("plain\r\nnextx\r\ny"));
 }
 
 QTEST_MAIN(TextEditorTest)
