@@ -30,13 +30,6 @@ QStringEncoder makeEncoder()
 #endif
 }
 
-constexpr qsizetype PieceSize = 1 << 16;
-
-bool isAscii(QStringView text)
-{
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
-}
-
 QString cannotRead(const QString& path, const QString& reason)
 {
     return QStringLiteral("Cannot read \"%1\": %2").arg(QDir::toNativeSeparators(path), reason);
@@ -121,32 +114,18 @@ QString writeTextLines(const QString& path, const QStringList& lines)
         characters += line.size() + 2;
     QByteArray bytes(encoder.requiredSpace(characters), Qt::Uninitialized);
     char* end = bytes.data();
-    // Short lines are gathered into larger pieces, each converted in one call; a piece of plain
-    // ASCII, the usual case, is the same in every code page and is copied straight.
-    QString piece;
-    piece.reserve(PieceSize);
-    const auto convert = [&](QStringView text) {
-        if (isAscii(text)) {
-            for (const QChar c : text)
-                *end++ = char(c.unicode());
-        } else {
-            end = encoder.appendToBuffer(end, text);
-        }
-    };
+    // Plain ASCII, the usual text, is the same in every code page and is copied straight; the
+    // converter takes over from a line's first other character.
     for (const QString& line : lines) {
-        if (piece.size() + line.size() + 2 > PieceSize) {
-            convert(piece);
-            piece.resize(0);
-        }
-        if (line.size() + 2 > PieceSize) {
-            convert(line);
-            convert(u"\r\n");
-            continue;
-        }
-        piece += line;
-        piece += QLatin1String("\r\n");
+        const QChar* c = line.constData();
+        const QChar* const lineEnd = c + line.size();
+        while (c != lineEnd && c->unicode() < 0x80)
+            *end++ = char((c++)->unicode());
+        if (c != lineEnd)
+            end = encoder.appendToBuffer(end, QStringView(c, lineEnd));
+        *end++ = '\r';
+        *end++ = '\n';
     }
-    convert(piece);
     bytes.truncate(end - bytes.data());
     if (encoder.hasError())
         return cannotWrite(path, findUnstorableCharacter(lines));
