@@ -11,13 +11,15 @@ DriveList::DriveList(QWidget* parent)
     for (const QFileInfo& drive : QDir::drives())
         roots.append(drive.absoluteFilePath());
 #else
+    // The kernel's and the system's own file systems hold nothing to import.
+    static const QList<QByteArray> systemTypes{
+        "proc",       "sysfs",       "devtmpfs", "devpts",  "tmpfs",    "cgroup",    "cgroup2",
+        "securityfs", "pstore",      "debugfs",  "tracefs", "mqueue",   "hugetlbfs", "fusectl",
+        "configfs",   "binfmt_misc", "autofs",   "bpf",     "efivarfs", "ramfs",     "nsfs"};
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
         const QString root = volume.rootPath();
-        // The kernel's own file systems hold nothing to import.
-        static const QStringList systemRoots{"/proc", "/sys", "/dev", "/run"};
-        const bool system = std::any_of(systemRoots.cbegin(), systemRoots.cend(),
-                                        [&](const QString& r) { return root.startsWith(r); });
-        if (volume.isValid() && volume.isReady() && !system && !roots.contains(root))
+        if (volume.isValid() && volume.isReady() &&
+            !systemTypes.contains(volume.fileSystemType()) && !roots.contains(root))
             roots.append(root);
     }
 #endif

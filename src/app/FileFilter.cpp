@@ -1,10 +1,8 @@
 #include "app/FileFilter.h"
 
-namespace {
-
 // A pattern list is separated by semicolons. "*.*" means every file, also one without a dot,
 // which Qt's wildcard matching would otherwise refuse.
-QStringList translatePatterns(const QString& patterns)
+QStringList filterPatterns(const QString& patterns)
 {
     QStringList result;
     for (const QString& part : patterns.split(u';', Qt::SkipEmptyParts)) {
@@ -18,8 +16,6 @@ QStringList translatePatterns(const QString& patterns)
     return result;
 }
 
-} // namespace
-
 QList<FileFilterEntry> parseFileFilter(const QString& filter)
 {
     QList<FileFilterEntry> entries;
@@ -28,7 +24,7 @@ QList<FileFilterEntry> parseFileFilter(const QString& filter)
     const QStringList parts = filter.split(u'|');
     for (qsizetype i = 0; i < parts.size(); i += 2) {
         const QString patterns = i + 1 < parts.size() ? parts[i + 1] : QString();
-        entries.append({parts[i], translatePatterns(patterns)});
+        entries.append({parts[i], filterPatterns(patterns)});
     }
     return entries;
 }

@@ -12,6 +12,9 @@ struct FileFilterEntry {
     bool operator==(const FileFilterEntry&) const = default;
 };
 
+// The patterns of one filter entry ("*.c;*.h"), as QDir matches them.
+QStringList filterPatterns(const QString& patterns);
+
 QList<FileFilterEntry> parseFileFilter(const QString& filter);
 
 // Qt's name-filter list ("Description (patterns)" per entry) for QFileDialog::setNameFilters.

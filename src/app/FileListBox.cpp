@@ -38,9 +38,8 @@ void FileListBox::Refresh()
     QStringList names;
     const QDir folder(m_path);
     if (!m_path.isEmpty() && folder.exists()) {
-        const QList<FileFilterEntry> filter = parseFileFilter(QStringLiteral("|") + m_pattern);
-        names = folder.entryList(filter.value(0).patterns, QDir::Files | QDir::Hidden,
-                                 QDir::Name | QDir::IgnoreCase);
+        names =
+            folder.entryList(filterPatterns(m_pattern), QDir::Files, QDir::Name | QDir::IgnoreCase);
     }
     m_files.setStringList(names);
     // A file still there stays selected.

@@ -40,7 +40,7 @@ QString ListBox::List(int row) const
 
 void ListBox::mousePressEvent(QMouseEvent* event)
 {
-    emit MouseDown(event->button());
+    emit MouseDown(event->button(), event->globalPosition().toPoint());
     if (event->button() == Qt::LeftButton)
         QListView::mousePressEvent(event);
     else

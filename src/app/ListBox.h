@@ -17,7 +17,8 @@ public:
     QString List(int row) const;
 
 signals:
-    void MouseDown(Qt::MouseButton button);
+    // A mouse button went down over the list, at that place on the screen.
+    void MouseDown(Qt::MouseButton button, QPoint globalPosition);
     void DblClick();
 
 protected:

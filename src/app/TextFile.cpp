@@ -61,7 +61,7 @@ QString findUnstorableCharacter(const QStringList& lines)
     for (const QString& line : lines) {
         QStringEncoder encoder = makeEncoder();
         const QString decoded = makeDecoder().decode(encoder.encode(line));
-        if (!encoder.hasError()) {
+        if (!encoder.hasError() && decoded == line) {
             lineNumber += line.count(u'\n') + 1;
             continue;
         }
@@ -129,6 +129,12 @@ QString writeTextLines(const QString& path, const QStringList& lines)
     bytes.truncate(end - bytes.data());
     if (encoder.hasError())
         return cannotWrite(path, findUnstorableCharacter(lines));
+#ifdef Q_OS_WIN
+    // The system's converter may put a look-alike in place of a character it cannot store.
+    if (!lines.isEmpty() &&
+        makeDecoder().decode(bytes) != lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"))
+        return cannotWrite(path, findUnstorableCharacter(lines));
+#endif
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))

@@ -62,9 +62,11 @@ qint32 ShellOpenFile(const QString& file, const QString& folder, const QString& 
             return NoAssociation;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all"));
-        const QString script = info.absolutePath() == QDir(workingFolder).absolutePath()
-                                   ? info.fileName()
-                                   : info.absoluteFilePath();
+        // Wine's own name for a file elsewhere: its drive Z: is the root of the file system.
+        const QString script =
+            info.absolutePath() == QDir(workingFolder).absolutePath()
+                ? info.fileName()
+                : QStringLiteral("Z:") + QString(info.absoluteFilePath()).replace(u'/', u'\\');
         return startHidden(wine,
                            QStringList{QStringLiteral("cmd"), QStringLiteral("/c"), script} + extra,
                            workingFolder, environment);

@@ -8,6 +8,7 @@
 #include "project/Project.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -45,6 +46,8 @@ frmConvert::frmConvert()
     Command2 = Toolkit::placeInTwips(new QPushButton(QStringLiteral("Cancel"), this), 1560, 3720,
                                      975, 375);
     Command2->setObjectName(QStringLiteral("Command2"));
+    // Closing it by its title bar discards it; the next use makes it afresh.
+    setAttribute(Qt::WA_DeleteOnClose);
     setTabOrder(File1, Text1);
     setTabOrder(Text1, Command1);
     setTabOrder(Command1, Command2);
@@ -68,8 +71,13 @@ void frmConvert::Command1_Click()
     QString problem;
     if (folder.isEmpty())
         problem = QStringLiteral("the project has no folder. Choose one in Project Properties.");
+    else if (!QFileInfo(folder).isDir())
+        problem = QStringLiteral("the project folder \"%1\" does not exist.")
+                      .arg(QDir::toNativeSeparators(folder));
     else if (bitmap.isEmpty())
         problem = QStringLiteral("no bitmap is selected.");
+    else if (!QFileInfo::exists(joinPath(folder, bitmap)))
+        problem = QStringLiteral("the bitmap \"%1\" is gone.").arg(joinPath(folder, bitmap));
     else if (converted.isEmpty())
         problem = QStringLiteral("type the name of the converted file under \"To\".");
     else if (!fitsOnBatchLine(folder) || !fitsOnBatchLine(converted) || !fitsOnBatchLine(bitmap))

@@ -54,6 +54,8 @@ QString copyReplacing(const QString& source, const QString& destination)
     }
     if (!out.commit())
         return failed(destination, out.errorString());
+    // The copy can be run or read by whoever could the original.
+    QFile::setPermissions(destination, in.permissions());
     return {};
 }
 

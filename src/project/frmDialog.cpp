@@ -15,9 +15,11 @@
 
 namespace {
 
-QLabel* label(const QString& text, QWidget* parent, Qt::Alignment alignment = Qt::AlignLeft)
+QLabel* label(const QString& name, const QString& text, QWidget* parent,
+              Qt::Alignment alignment = Qt::AlignLeft)
 {
     auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
     label->setAlignment(alignment | Qt::AlignVCenter);
     return label;
 }
@@ -64,35 +66,38 @@ frmDialog::frmDialog()
 
     Dir1 = Toolkit::placeInTwips(new FolderList(Frame1), 120, 240, 2295, 2115);
     Dir1->setObjectName(QStringLiteral("Dir1"));
-    Toolkit::placeInTwips(label("Project Name", Frame1), 2520, 480, 1575, 255);
+    Toolkit::placeInTwips(label("Label5", "Project Name", Frame1), 2520, 480, 1575, 255);
     Text1 = Toolkit::placeInTwips(textBox("Text1", Frame1), 2520, 720, 1575, 285);
-    Toolkit::placeInTwips(label("Output App Name", Frame1), 2640, 1320, 1335, 255);
+    Toolkit::placeInTwips(label("Label2", "Output App Name", Frame1), 2640, 1320, 1335, 255);
     Text2 = Toolkit::placeInTwips(textBox("Text2", Frame1), 2520, 1560, 1575, 285);
-    Toolkit::placeInTwips(label("Output Path:", Frame1), 120, 2560, 975, 255);
+    Toolkit::placeInTwips(label("Label3", "Output Path:", Frame1), 120, 2560, 975, 255);
     Text3 = Toolkit::placeInTwips(textBox("Text3", Frame1), 1080, 2520, 3015, 285);
 
     // Each option button is only its marker; the text beside it is a label of its own.
     Option1 = Toolkit::placeInTwips(new QRadioButton(Frame4), 480, 360, 255, 255);
     Option1->setObjectName(QStringLiteral("Option1"));
-    Toolkit::placeInTwips(label("Use Root.inf file and compile with project", Frame4), 840, 375,
-                          3135, 255);
+    Toolkit::placeInTwips(label("Label12", "Use Root.inf file and compile with project", Frame4),
+                          840, 375, 3135, 255);
     Option2 = Toolkit::placeInTwips(new QRadioButton(Frame4), 480, 840, 255, 255);
     Option2->setObjectName(QStringLiteral("Option2"));
-    Toolkit::placeInTwips(label("Create Root.inf file using Wizard", Frame4), 840, 855, 2775, 255);
+    Toolkit::placeInTwips(label("Label11", "Create Root.inf file using Wizard", Frame4), 840, 855,
+                          2775, 255);
     // The pair is the project's: both may be off, which exclusive buttons would not allow.
     Option1->setAutoExclusive(false);
     Option2->setAutoExclusive(false);
 
     const Qt::Alignment centred = Qt::AlignHCenter;
-    Toolkit::placeInTwips(label("App Type (game/app)", Frame3, centred), 240, 240, 1695, 255);
+    Toolkit::placeInTwips(label("Label10", "App Type (game/app)", Frame3, centred), 240, 240, 1695,
+                          255);
     Text5 = Toolkit::placeInTwips(textBox("Text5", Frame3), 240, 480, 1695, 285);
-    Toolkit::placeInTwips(label("Version", Frame3, centred), 2760, 240, 735, 255);
+    Toolkit::placeInTwips(label("Label8", "Version", Frame3, centred), 2760, 240, 735, 255);
     Text7 = Toolkit::placeInTwips(textBox("Text7", Frame3), 2280, 480, 1695, 285);
-    Toolkit::placeInTwips(label("Name", Frame3, centred), 480, 960, 1095, 255);
+    Toolkit::placeInTwips(label("Label9", "Name", Frame3, centred), 480, 960, 1095, 255);
     Text8 = Toolkit::placeInTwips(textBox("Text8", Frame3), 240, 1200, 1695, 285);
-    Toolkit::placeInTwips(label("Halvos Version", Frame3, centred), 2520, 960, 1215, 255);
+    Toolkit::placeInTwips(label("Label6", "Halvos Version", Frame3, centred), 2520, 960, 1215, 255);
     Text6 = Toolkit::placeInTwips(textBox("Text6", Frame3), 2280, 1200, 1695, 285);
-    Toolkit::placeInTwips(label("Copyright Info", Frame3, centred), 1440, 1680, 1095, 255);
+    Toolkit::placeInTwips(label("Label7", "Copyright Info", Frame3, centred), 1440, 1680, 1095,
+                          255);
     Text4 = Toolkit::placeInTwips(textBox("Text4", Frame3), 1080, 1920, 1815, 285);
     Command6 = Toolkit::placeInTwips(button("Command6", "Create", Frame3), 240, 2400, 975, 375);
     Command5 = Toolkit::placeInTwips(button("Command5", "OK", Frame3), 3000, 2400, 975, 375);
@@ -117,7 +122,8 @@ frmDialog::frmDialog()
 
 void frmDialog::Form_Load()
 {
-    showPage(Frame1);
+    // A project opened before the dialog existed may have selected the wizard already.
+    showPage(Project::current().CreateRootInfWithWizard() ? Frame3 : Frame1);
     Dir1->blockSignals(true);
     Dir1->setPath(QDir::currentPath());
     Dir1->blockSignals(false);

@@ -53,6 +53,4 @@ public:
 private:
     void showPage(QGroupBox* page);
     void followProject();
-
-    QList<QLabel*> m_labels;
 };

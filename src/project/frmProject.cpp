@@ -9,7 +9,6 @@
 #include "project/Project.h"
 #include "project/frmDialog.h"
 
-#include <QCursor>
 #include <QLabel>
 #include <QMenu>
 
@@ -81,10 +80,10 @@ void frmProject::List1_DblClick()
     mnuRemove_Click();
 }
 
-void frmProject::List1_MouseDown(Qt::MouseButton button)
+void frmProject::List1_MouseDown(Qt::MouseButton button, QPoint at)
 {
     if (button == Qt::RightButton)
-        mnupopup->popup(QCursor::pos());
+        mnupopup->popup(at);
 }
 
 void frmProject::File2_DblClick()
@@ -92,10 +91,10 @@ void frmProject::File2_DblClick()
     mnuAdd_Click();
 }
 
-void frmProject::File2_MouseDown(Qt::MouseButton button)
+void frmProject::File2_MouseDown(Qt::MouseButton button, QPoint at)
 {
     if (button == Qt::RightButton)
-        mnupopupe->popup(QCursor::pos());
+        mnupopupe->popup(at);
 }
 
 void frmProject::mnuRemove_Click()

@@ -33,9 +33,9 @@ public:
 
     void Form_Load();
     void List1_DblClick();
-    void List1_MouseDown(Qt::MouseButton button);
+    void List1_MouseDown(Qt::MouseButton button, QPoint at);
     void File2_DblClick();
-    void File2_MouseDown(Qt::MouseButton button);
+    void File2_MouseDown(Qt::MouseButton button, QPoint at);
     void mnuRemove_Click();
     void mnuProperties_Click();
     void mnuCompile_Click();

@@ -72,11 +72,13 @@ void RootInfShellTest::startsBatchFilesWithWine()
     QCOMPARE(wine.waitForRun(), (QStringList{QDir(dir.path()).canonicalPath(), "-all", "cmd", "/c",
                                              "2piclaunch.bat"}));
 
-    // Another working folder, and parameters: the script is named by its full path.
+    // Another working folder, and parameters.
     QTemporaryDir other;
     QVERIFY(ShellOpenFile(dir.filePath("2piclaunch.bat"), other.path(), "-v \"a b\"") > 32);
+    // A script elsewhere is named as Wine names it.
+    const QString script = "Z:" + dir.filePath("2piclaunch.bat").replace('/', '\\');
     QCOMPARE(wine.waitForRun(), (QStringList{QDir(other.path()).canonicalPath(), "-all", "cmd",
-                                             "/c", dir.filePath("2piclaunch.bat"), "-v", "a b"}));
+                                             "/c", script, "-v", "a b"}));
 
     // A program is started directly.
     const QString program = dir.filePath("tool");

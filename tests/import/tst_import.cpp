@@ -13,6 +13,9 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace {
 
 void selectFile(FileListBox& list, const QString& name)
@@ -35,6 +38,7 @@ private slots:
     void convertRefusesWhatCannotWork();
     void importReplacesAndRereadsTheExplorer();
     void importFailuresAreReported();
+    void failedCopyKeepsTheOldFile();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -115,9 +119,22 @@ void ImportTest::convertRefusesWhatCannotWork()
         convert.Command1_Click(); // nothing can run the script
         qputenv("PATH", path);
     }
-    QCOMPARE(dialogs.messages.size(), 3);
     QVERIFY(dialogs.messages[2].text.contains("2piclaunch.bat"));
+    // A script that cannot be written, and a project folder that is gone.
+    QDir().mkdir("2piclaunch.bat");
+    convert.Command1_Click();
+    QVERIFY(dialogs.messages[3].text.contains("2piclaunch.bat"));
+    QDir().rmdir("2piclaunch.bat");
+    Project::current().setProjectFolder(m_dir->filePath("gone"));
+    convert.Command1_Click();
+    QVERIFY(dialogs.messages[4].text.contains(m_dir->filePath("gone")));
+    QCOMPARE(dialogs.messages.size(), 5);
     QCOMPARE(Project::current().Files(), QStringList{});
+    // Names the interpreter would misread stay one argument each, and run nothing.
+    QCOMPARE(convertScriptLines("C:\\Proj", "logo", "logo.bmp").last(),
+             QString("2pic C:\\Proj/logo C:\\Proj/logo.bmp").replace('/', QDir::separator()));
+    QCOMPARE(convertScriptLines("/p", "a&b%c\"d", "x.bmp").last(),
+             QString("2pic \"/p/a&b%%c\"\"d\" /p/x.bmp").replace('/', QDir::separator()));
     QVERIFY(convert.isVisible());
     convert.hide();
 }
@@ -173,7 +190,36 @@ void ImportTest::importFailuresAreReported()
     QVERIFY(dialogs.messages[0].text.contains("no folder"));
     QVERIFY(dialogs.messages[1].text.contains(QDir::toNativeSeparators(missing)));
     QVERIFY(import.isVisible());
-    import.hide();
+
+    // Closed by its title bar, it is made afresh at the current folder.
+    import.Dir1->setPath(m_dir->path());
+    import.close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(LoadedWindows::instance().find<frmImport>(), nullptr);
+    QCOMPARE(LoadedWindows::instance().form<frmImport>().Dir1->Path(),
+             QDir::toNativeSeparators(m_dir->filePath("work")));
+}
+
+void ImportTest::failedCopyKeepsTheOldFile()
+{
+    // A file-size limit makes the disk look full half-way through the copy.
+    const QString source = m_dir->filePath("work/big.c");
+    const QString target = m_dir->filePath("proj/big.c");
+    putFile(source, QByteArray(4096, 'n'));
+    putFile(target, "old");
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit previousLimit{};
+    getrlimit(RLIMIT_FSIZE, &previousLimit);
+    rlimit limit = previousLimit;
+    limit.rlim_cur = 1000;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    const QString error = copyReplacing(source, target);
+    setrlimit(RLIMIT_FSIZE, &previousLimit);
+    std::signal(SIGXFSZ, previousHandler);
+    QVERIFY2(error.contains(target), qPrintable(error));
+    QCOMPARE(contentOf(target), QByteArray("old"));
+    QCOMPARE(QDir(m_dir->filePath("proj")).entryList(QDir::Files),
+             (QStringList{"big.c", "logo.bmp"}));
 }
 
 QTEST_MAIN(ImportTest)

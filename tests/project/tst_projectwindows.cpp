@@ -53,6 +53,7 @@ class ProjectWindowsTest : public QObject {
 
 private slots:
     void init();
+    void dialogMadeAfterOpeningAWizardProject();
     void removeAndAddFiles();
     void popupMenusKeepTheSelection();
     void folderListIsReadOnlyWhenAsked();
@@ -70,6 +71,20 @@ void ProjectWindowsTest::init()
         putFile(m_dir->filePath(name), "x");
     NewProject();
     Project::current().setProjectFolder(m_dir->path());
+}
+
+void ProjectWindowsTest::dialogMadeAfterOpeningAWizardProject()
+{
+    QCOMPARE(LoadedWindows::instance().find<frmDialog>(), nullptr);
+    const QString path = m_dir->filePath("wizard.cpf");
+    putFile(path, "a\r\nb\r\nc\r\nTrue\r\nTrue\r\n");
+    ScriptedDialogs dialogs;
+    dialogs.answerFile(path);
+    OpenProject();
+    frmDialog& dialog = LoadedWindows::instance().form<frmDialog>();
+    QCOMPARE(dialog.visiblePage(), dialog.Frame3);
+    QVERIFY(dialog.Option2->isChecked());
+    dialog.Command1_Click();
 }
 
 void ProjectWindowsTest::removeAndAddFiles()

@@ -18,7 +18,7 @@ public:
         QFile file(script);
         if (file.open(QIODevice::WriteOnly)) {
             file.write("#!/bin/sh\n"
-                       "{ pwd; echo \"$WINEDEBUG\"; for a in \"$@\"; do echo \"$a\"; done; } > \"" +
+                       "{ pwd; printf '%s\\n' \"$WINEDEBUG\" \"$@\"; } > \"" +
                        QFile::encodeName(log()) +
                        ".part\"\n"
                        "mv \"" +
