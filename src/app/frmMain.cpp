@@ -8,15 +8,139 @@
 #include "editor/frmDocument.h"
 #include "project/Project.h"
 
+#include "app/Artwork.h"
+#include "app/frmSplash.h"
+#include "editor/UndoHistory.h"
+#include "project/ProjectCommands.h"
+#include "project/frmProject.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMdiArea>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QScreen>
+
+namespace {
+
+struct MenuItem {
+    int level; // 0 a menu of the bar, 1 its item, 2 an item of a submenu
+    const char* name;
+    const char* caption; // "-" for a separator
+    const char* shortcut;
+    void (frmMain::*handler)();
+};
+
+// The command table: every item, in display order.
+const MenuItem Menus[] = {
+    {0, "mnuFile", "&File", "", nullptr},
+    {1, "mnuFileNew", "&New", "", nullptr},
+    {2, "mnuFileNewProject", "&Project", "", &frmMain::mnuFileNewProject_Click},
+    {2, "mnuFileNewC", "&C Source File", "", &frmMain::mnuFileNewC_Click},
+    {2, "mnuFileNewH", "&C Header File", "", &frmMain::mnuFileNewH_Click},
+    {2, "mnuFileNewRoot", "&Root File", "", &frmMain::mnuFileNewRoot_Click},
+    {1, "mnuFileOpen", "&Open...", "Ctrl+O", &frmMain::mnuFileOpen_Click},
+    {1, "mnuFileOpenProject", "Open Pro&ject", "", &frmMain::mnuFileOpenProject_Click},
+    {1, "mnuFileClose", "&Close", "", &frmMain::mnuFileClose_Click},
+    {1, "mnuFileBar0", "-", "", nullptr},
+    {1, "mnuFileSave", "&Save", "Ctrl+S", &frmMain::mnuFileSave_Click},
+    {1, "mnuFileSaveProject", "&Save P&roject", "", &frmMain::mnuFileSaveProject_Click},
+    {1, "mnuFileSaveAs", "Save &As...", "", &frmMain::mnuFileSaveAs_Click},
+    {1, "mnuFileBar2", "-", "", nullptr},
+    {1, "mnuFilePageSetup", "Page Set&up...", "", &frmMain::mnuFilePageSetup_Click},
+    {1, "mnuFilePrint", "&Print...", "Ctrl+P", &frmMain::mnuFilePrint_Click},
+    {1, "mnuFileBar4", "-", "", nullptr},
+    {1, "mnuFileExit", "E&xit", "", &frmMain::mnuFileExit_Click},
+    {0, "mnuEdit", "&Edit", "", nullptr},
+    {1, "mnuEditUndo", "&Undo", "Ctrl+Z", &frmMain::mnuEditUndo_Click},
+    {1, "mnuEditRedo", "&Redo", "Ctrl+Y", &frmMain::mnuEditRedo_Click},
+    {1, "mnuEditBar0", "-", "", nullptr},
+    {1, "mnuEditCut", "Cu&t", "Ctrl+X", &frmMain::mnuEditCut_Click},
+    {1, "mnuEditCopy", "&Copy", "Ctrl+C", &frmMain::mnuEditCopy_Click},
+    {1, "mnuEditPaste", "&Paste", "Ctrl+V", &frmMain::mnuEditPaste_Click},
+    {1, "mnuEditBar1", "-", "", nullptr},
+    {1, "mnuEditSelectAll", "&Select All", "Ctrl+A", &frmMain::mnuEditSelectAll_Click},
+    {0, "mnuView", "&View", "", nullptr},
+    {1, "mnuViewAll", "&All Windows", "", nullptr},
+    {1, "mnuViewProject", "&Project Explorer", "", &frmMain::mnuViewProject_Click},
+    {0, "mnuHelp", "&Help", "", nullptr},
+    {1, "mnuHelpContents", "&Contents", "", &frmMain::mnuHelpContents_Click},
+    {1, "mnuHelpSearchForHelpOn", "&Search For Help On...", "",
+     &frmMain::mnuHelpSearchForHelpOn_Click},
+    {1, "mnuHelpBar0", "-", "", nullptr},
+    {1, "mnuHelpAbout", "&About ", "", &frmMain::mnuHelpAbout_Click},
+};
+
+} // namespace
 
 frmMain::frmMain()
     : m_workspace(new QMdiArea(this))
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Larkspan"));
+    setWindowIcon(mainWindowIcon());
+    // The application workspace colour.
     m_workspace->setBackground(palette().brush(QPalette::Dark));
     setCentralWidget(m_workspace);
+    buildMenus();
+    const QSize client(Toolkit::twipsToPixels(8685), Toolkit::twipsToPixels(6345));
+    resize(client.width(), client.height() + menuBar()->sizeHint().height());
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    move(screen.center() - rect().center());
+}
+
+void frmMain::buildMenus()
+{
+    QMenu* menus[3] = {nullptr, nullptr, nullptr};
+    for (const MenuItem& item : Menus) {
+        const QString name = QString::fromLatin1(item.name);
+        const QString caption = QString::fromLatin1(item.caption);
+        const bool submenu =
+            item.level == 0 || (&item + 1 < std::end(Menus) && (&item + 1)->level > item.level);
+        QAction* action = nullptr;
+        if (submenu) {
+            QMenu* menu = item.level == 0 ? menuBar()->addMenu(caption)
+                                          : menus[item.level - 1]->addMenu(caption);
+            menu->setObjectName(name);
+            menus[item.level] = menu;
+            action = menu->menuAction();
+        } else if (caption == u"-") {
+            action = menus[item.level - 1]->addSeparator();
+        } else {
+            action = menus[item.level - 1]->addAction(caption);
+            if (*item.shortcut)
+                action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
+            if (item.handler)
+                connect(action, &QAction::triggered, this, item.handler);
+        }
+        action->setObjectName(name);
+    }
+}
+
+void frmMain::MDIForm_Load()
+{
+    NewDocument();
+    activeDocument()->setWindowTitle(kindCaption(DocumentKind::CSource));
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    QMainWindow::closeEvent(event);
+    MDIForm_Unload();
+}
+
+void frmMain::MDIForm_Unload()
+{
+    for (frmDocument* document : documents())
+        document->close();
+    // Even while minimised: no hidden window may outlive the main window.
+    LoadedWindows& windows = LoadedWindows::instance();
+    const QList<QWidget*> loaded = windows.windows();
+    for (qsizetype i = loaded.size() - 1; i >= 0; --i) {
+        if (loaded[i] != this)
+            windows.unload(loaded[i]);
+    }
+    windows.unload(this);
 }
 
 CommonDialog& frmMain::dlgCommonDialog()
@@ -43,6 +167,7 @@ void frmMain::NewDocument()
 {
     ++DocumentCount;
     auto* document = new frmDocument;
+    document->setWindowIcon(documentWindowIcon());
     LoadedWindows::instance().add(document);
     document->Form_Load();
     document->setWindowTitle(QStringLiteral("Document %1").arg(DocumentCount));
@@ -139,4 +264,132 @@ void frmMain::writeDocument(frmDocument& document, const QString& path)
     const QString error = writeTextLines(path, document.rtfText->Lines());
     if (!error.isEmpty())
         Toolkit::MsgBox(error);
+}
+
+void frmMain::mnuFileNewProject_Click()
+{
+    NewProject();
+}
+
+void frmMain::mnuFileOpenProject_Click()
+{
+    OpenProject();
+}
+
+void frmMain::mnuFileSaveProject_Click()
+{
+    SaveProject();
+}
+
+void frmMain::mnuFilePageSetup_Click()
+{
+    CommonDialog& dialog = dlgCommonDialog();
+    dialog.setTitle(QStringLiteral("Page Setup"));
+    dialog.setCancelError(true);
+    dialog.ShowPrinter();
+}
+
+void frmMain::mnuFilePrint_Click()
+{
+    frmDocument* document = activeDocument();
+    if (!document)
+        return;
+    CommonDialog& dialog = dlgCommonDialog();
+    dialog.setTitle(QStringLiteral("Print"));
+    dialog.setCancelError(true);
+    int options = CommonDialog::PD_RETURNDC | CommonDialog::PD_NOPAGENUMS;
+    if (document->rtfText->SelLength() != 0)
+        options |= CommonDialog::PD_SELECTION;
+    dialog.setOptions(options);
+    if (QPrinter* printer = dialog.ShowPrinter())
+        document->rtfText->SelPrint(printer);
+}
+
+void frmMain::mnuFileExit_Click()
+{
+    close();
+}
+
+void frmMain::mnuEditUndo_Click()
+{
+    if (frmDocument* document = activeDocument())
+        document->Undo();
+}
+
+void frmMain::mnuEditRedo_Click()
+{
+    if (frmDocument* document = activeDocument())
+        document->Redo();
+}
+
+void frmMain::mnuEditCut_Click()
+{
+    frmDocument* document = activeDocument();
+    if (!document)
+        return;
+    Toolkit::ClipboardClear();
+    Toolkit::ClipboardSetText(document->rtfText->SelText());
+    document->rtfText->setSelText(QString());
+    document->rtfText->setFocus();
+}
+
+void frmMain::mnuEditCopy_Click()
+{
+    frmDocument* document = activeDocument();
+    if (!document)
+        return;
+    Toolkit::ClipboardClear();
+    Toolkit::ClipboardSetText(document->rtfText->SelText());
+    document->rtfText->setFocus();
+}
+
+void frmMain::mnuEditPaste_Click()
+{
+    frmDocument* document = activeDocument();
+    if (!document)
+        return;
+    document->rtfText->setSelText(Toolkit::ClipboardGetText());
+    document->rtfText->setFocus();
+}
+
+void frmMain::mnuEditSelectAll_Click()
+{
+    frmDocument* document = activeDocument();
+    if (!document)
+        return;
+    document->rtfText->setSelStart(0);
+    document->rtfText->setSelLength(document->rtfText->Text().size());
+    document->rtfText->setFocus();
+}
+
+void frmMain::mnuViewProject_Click()
+{
+    frmProject& explorer = LoadedWindows::instance().form<frmProject>();
+    explorer.show();
+    explorer.raise();
+}
+
+void frmMain::mnuHelpContents_Click()
+{
+    showHelp();
+}
+
+void frmMain::mnuHelpSearchForHelpOn_Click()
+{
+    showHelp();
+}
+
+// The program has no help file.
+void frmMain::showHelp()
+{
+    Toolkit::MsgBox(QStringLiteral("Unable to display Help Contents. There is no Help associated "
+                                   "with this project."),
+                    MsgBoxButtons::Ok, MsgBoxIcon::Information, windowTitle());
+}
+
+void frmMain::mnuHelpAbout_Click()
+{
+    frmSplash& splash = LoadedWindows::instance().form<frmSplash>();
+    splash.show();
+    splash.raise();
 }

@@ -24,6 +24,11 @@ public:
     frmDocument* activeDocument() const;
     QList<frmDocument*> documents() const;
 
+    void MDIForm_Load();
+    // Closes every document without a question, then unloads every other window, newest
+    // first; the program ends with the last one.
+    void MDIForm_Unload();
+
     void NewDocument();
     void mnuFileNewC_Click();
     void mnuFileNewH_Click();
@@ -32,8 +37,29 @@ public:
     void mnuFileSave_Click();
     void mnuFileSaveAs_Click();
     void mnuFileClose_Click();
+    void mnuFileNewProject_Click();
+    void mnuFileOpenProject_Click();
+    void mnuFileSaveProject_Click();
+    void mnuFilePageSetup_Click();
+    void mnuFilePrint_Click();
+    void mnuFileExit_Click();
+    void mnuEditUndo_Click();
+    void mnuEditRedo_Click();
+    void mnuEditCut_Click();
+    void mnuEditCopy_Click();
+    void mnuEditPaste_Click();
+    void mnuEditSelectAll_Click();
+    void mnuViewProject_Click();
+    void mnuHelpContents_Click();
+    void mnuHelpSearchForHelpOn_Click();
+    void mnuHelpAbout_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    void buildMenus();
+    void showHelp();
     void newDocumentOfKind(DocumentKind kind);
     QString askForFile(const QString& title, bool save);
     void writeDocument(frmDocument& document, const QString& path);

@@ -1,4 +1,5 @@
 #include "app/LoadedWindows.h"
+#include "app/frmSplash.h"
 
 #include <QApplication>
 
@@ -10,7 +11,6 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     LoadedWindows& windows = LoadedWindows::instance();
     QObject::connect(&windows, &LoadedWindows::allUnloaded, &app, &QApplication::quit);
-    if (windows.count() == 0)
-        return 0;
+    Main();
     return app.exec();
 }

@@ -135,6 +135,9 @@ void TextEditor::SelPrint(QPrinter* printer) const
     printed.setDefaultFont(font());
     const QTextCursor cursor = textCursor();
     printed.setPlainText(cursor.hasSelection() ? cursor.selectedText() : document()->toRawText());
+    // What is printed follows the selection alone, not the range picked in the dialog.
+    printer->setPrintRange(QPrinter::AllPages);
+    printer->setFromTo(0, 0);
     printed.print(printer);
 }
 
@@ -172,6 +175,22 @@ qsizetype TextEditor::lineOfPosition(qsizetype position) const
 qsizetype TextEditor::lineCount() const
 {
     return document()->blockCount();
+}
+
+bool TextEditor::event(QEvent* event)
+{
+    // The main window's menu takes its Ctrl+letter keys before the editor sees them: the
+    // editor's own undo and clipboard keys must not act.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        static const QList<int> menuKeys{Qt::Key_A, Qt::Key_C, Qt::Key_O, Qt::Key_P, Qt::Key_S,
+                                         Qt::Key_V, Qt::Key_X, Qt::Key_Y, Qt::Key_Z};
+        if (key->modifiers() == Qt::ControlModifier && menuKeys.contains(key->key())) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QPlainTextEdit::event(event);
 }
 
 void TextEditor::keyPressEvent(QKeyEvent* event)

@@ -55,6 +55,7 @@ signals:
     void Change(qsizetype position, const QString& removed, qsizetype insertedLength);
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     bool canInsertFromMimeData(const QMimeData* source) const override;

@@ -2,6 +2,8 @@
 
 #include "app/Toolkit.h"
 
+#include <QPrinter>
+
 ScriptedDialogs::ScriptedDialogs()
     : m_previous(Toolkit::setDialogService(this))
 {
@@ -32,12 +34,19 @@ QString ScriptedDialogs::fileDialog(const FileDialogRequest& request)
     return m_fileAnswers.dequeue();
 }
 
-bool ScriptedDialogs::printerDialog(const PrinterDialogRequest& request, QPrinter&)
+bool ScriptedDialogs::printerDialog(const PrinterDialogRequest& request, QPrinter& printer)
 {
     printerDialogs.append(request);
     if (m_printerAnswers.isEmpty()) {
         ++unanswered;
         return false;
     }
-    return m_printerAnswers.dequeue();
+    const auto [confirm, pdfFile] = m_printerAnswers.dequeue();
+    if (confirm && !pdfFile.isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdfFile);
+        // What a person might pick, which printing must not follow.
+        printer.setPrintRange(QPrinter::Selection);
+    }
+    return confirm;
 }

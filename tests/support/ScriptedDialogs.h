@@ -18,7 +18,12 @@ public:
     // The path the next file dialog returns; the empty text cancels it.
     void answerFile(const QString& path) { m_fileAnswers.enqueue(path); }
     void answerMessage(MsgBoxResult button) { m_messageAnswers.enqueue(button); }
-    void answerPrinter(bool confirm) { m_printerAnswers.enqueue(confirm); }
+    // Confirms or cancels the next printer dialog; a confirmed one prints into the PDF file
+    // given, when there is one.
+    void answerPrinter(bool confirm, const QString& pdfFile = QString())
+    {
+        m_printerAnswers.enqueue({confirm, pdfFile});
+    }
 
     MsgBoxResult messageBox(const MessageBoxRequest& request) override;
     QString fileDialog(const FileDialogRequest& request) override;
@@ -33,5 +38,5 @@ private:
     DialogService* m_previous = nullptr;
     QQueue<QString> m_fileAnswers;
     QQueue<MsgBoxResult> m_messageAnswers;
-    QQueue<bool> m_printerAnswers;
+    QQueue<std::pair<bool, QString>> m_printerAnswers;
 };

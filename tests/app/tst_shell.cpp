@@ -1,0 +1,298 @@
+#include "app/CommonDialog.h"
+#include "app/LoadedWindows.h"
+#include "app/Toolkit.h"
+#include "app/frmMain.h"
+#include "app/frmSplash.h"
+#include "editor/TextEditor.h"
+#include "editor/frmDocument.h"
+#include "project/frmDialog.h"
+#include "project/frmProject.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+frmMain* mainWindow()
+{
+    return LoadedWindows::instance().find<frmMain>();
+}
+
+TextEditor& editor()
+{
+    return *mainWindow()->activeDocument()->rtfText;
+}
+
+// The menu as lines "name|caption|shortcut", submenu items indented by two blanks a level.
+void describe(const QMenu& menu, int depth, QStringList& lines)
+{
+    for (const QAction* action : menu.actions()) {
+        lines.append(QString(depth * 2, u' ') + action->objectName() + u'|' +
+                     (action->isSeparator() ? QString("-") : action->text()) + u'|' +
+                     action->shortcut().toString());
+        if (action->menu())
+            describe(*action->menu(), depth + 1, lines);
+    }
+}
+
+QString pdfText(const QString& pdf)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStandardPaths::findExecutable("pdftotext"), {"-layout", pdf, "-"});
+    pdftotext.waitForFinished(20000);
+    return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+}
+
+} // namespace
+
+// One run of the program, from start-up to exit, in order.
+class ShellTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startsWithTheSplashOnly();
+    void panelClickOpensTheMainWindow();
+    void menuBarIsTheCommandTable();
+    void menuKeysReachTheMenuCommands();
+    void clipboardCommands();
+    void printingAndPageSetup();
+    void helpAndAbout();
+    void exitEndsTheProgram();
+};
+
+void ShellTest::startsWithTheSplashOnly()
+{
+    Main();
+    const QList<QWidget*> loaded = LoadedWindows::instance().windows();
+    QCOMPARE(loaded.size(), 1);
+    auto* splash = qobject_cast<frmSplash*>(loaded[0]);
+    QVERIFY(splash && splash->isVisible());
+    QCOMPARE(splash->Label1->text(), QString("Larkspan"));
+    QCOMPARE(splash->Image1->pixmap().size(), QSize(207, 254));
+    // A click on what the panel holds does nothing.
+    for (QLabel* label : {splash->Label1, splash->Label2, splash->Label3, splash->Image1})
+        QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(3, 3));
+    QCOMPARE(mainWindow(), nullptr);
+}
+
+void ShellTest::panelClickOpensTheMainWindow()
+{
+    frmSplash* splash = LoadedWindows::instance().find<frmSplash>();
+    QTest::mouseClick(splash->Frame1, Qt::LeftButton, {}, QPoint(4, 4));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(LoadedWindows::instance().find<frmSplash>(), nullptr);
+    frmMain* main = mainWindow();
+    QVERIFY(main && main->isVisible());
+    QCOMPARE(main->windowTitle(), QString("Larkspan"));
+    QCOMPARE(main->documents().size(), 1);
+    QCOMPARE(main->activeDocument()->windowTitle(), QString("C File - Larkspan"));
+    QCOMPARE(main->DocumentCount, 1);
+    QCOMPARE(editor().Text(), QString());
+    main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(main));
+}
+
+void ShellTest::menuBarIsTheCommandTable()
+{
+    QStringList lines;
+    for (const QAction* top : mainWindow()->menuBar()->actions()) {
+        lines.append(top->objectName() + u'|' + top->text() + u'|');
+        describe(*top->menu(), 1, lines);
+    }
+    QCOMPARE(lines, (QStringList{"mnuFile|&File|",
+                                 "  mnuFileNew|&New|",
+                                 "    mnuFileNewProject|&Project|",
+                                 "    mnuFileNewC|&C Source File|",
+                                 "    mnuFileNewH|&C Header File|",
+                                 "    mnuFileNewRoot|&Root File|",
+                                 "  mnuFileOpen|&Open...|Ctrl+O",
+                                 "  mnuFileOpenProject|Open Pro&ject|",
+                                 "  mnuFileClose|&Close|",
+                                 "  mnuFileBar0|-|",
+                                 "  mnuFileSave|&Save|Ctrl+S",
+                                 "  mnuFileSaveProject|&Save P&roject|",
+                                 "  mnuFileSaveAs|Save &As...|",
+                                 "  mnuFileBar2|-|",
+                                 "  mnuFilePageSetup|Page Set&up...|",
+                                 "  mnuFilePrint|&Print...|Ctrl+P",
+                                 "  mnuFileBar4|-|",
+                                 "  mnuFileExit|E&xit|",
+                                 "mnuEdit|&Edit|",
+                                 "  mnuEditUndo|&Undo|Ctrl+Z",
+                                 "  mnuEditRedo|&Redo|Ctrl+Y",
+                                 "  mnuEditBar0|-|",
+                                 "  mnuEditCut|Cu&t|Ctrl+X",
+                                 "  mnuEditCopy|&Copy|Ctrl+C",
+                                 "  mnuEditPaste|&Paste|Ctrl+V",
+                                 "  mnuEditBar1|-|",
+                                 "  mnuEditSelectAll|&Select All|Ctrl+A",
+                                 "mnuView|&View|",
+                                 "  mnuViewAll|&All Windows|",
+                                 "  mnuViewProject|&Project Explorer|",
+                                 "mnuHelp|&Help|",
+                                 "  mnuHelpContents|&Contents|",
+                                 "  mnuHelpSearchForHelpOn|&Search For Help On...|",
+                                 "  mnuHelpBar0|-|",
+                                 "  mnuHelpAbout|&About |"}));
+
+    // All Windows does nothing; Project Explorer shows the explorer, which has no menu bar.
+    const int loaded = int(LoadedWindows::instance().count());
+    mainWindow()->findChild<QAction*>("mnuViewAll")->trigger();
+    QCOMPARE(LoadedWindows::instance().count(), loaded);
+    mainWindow()->findChild<QAction*>("mnuViewProject")->trigger();
+    frmProject* explorer = LoadedWindows::instance().find<frmProject>();
+    QVERIFY(explorer && explorer->isVisible());
+    QCOMPARE(explorer->findChild<QMenuBar*>(), nullptr);
+    mainWindow()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(mainWindow()));
+}
+
+void ShellTest::menuKeysReachTheMenuCommands()
+{
+    frmMain& main = *mainWindow();
+    QSignalSpy undo(main.findChild<QAction*>("mnuEditUndo"), &QAction::triggered);
+    QSignalSpy paste(main.findChild<QAction*>("mnuEditPaste"), &QAction::triggered);
+    QTest::keyClicks(&editor(), "ab");
+    QTest::keyClick(&editor(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(undo.count(), 1);
+    QCOMPARE(editor().Text(), QString("a"));
+    Toolkit::ClipboardSetText("pasted");
+    QTest::keyClick(&editor(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(paste.count(), 1);
+    QCOMPARE(editor().Text(), QString("apasted"));
+    // One change: one Undo takes the paste back.
+    QTest::keyClick(&editor(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(editor().Text(), QString("a"));
+    QTest::keyClick(&editor(), Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(editor().Text(), QString("apasted"));
+}
+
+void ShellTest::clipboardCommands()
+{
+    frmMain& main = *mainWindow();
+    editor().setText("one\r\ntwo");
+    main.mnuEditSelectAll_Click();
+    QCOMPARE(editor().SelLength(), 8);
+    main.mnuEditCopy_Click();
+    QCOMPARE(Toolkit::ClipboardGetText(), QString("one\r\ntwo"));
+    QVERIFY(editor().hasFocus() || QApplication::focusWidget() == &editor());
+
+    // Copy and Cut with nothing selected empty the clipboard.
+    editor().setSelStart(0);
+    main.mnuEditCopy_Click();
+    QCOMPARE(Toolkit::ClipboardGetText(), QString());
+    Toolkit::ClipboardSetText("kept?");
+    main.mnuEditCut_Click();
+    QCOMPARE(Toolkit::ClipboardGetText(), QString());
+    QCOMPARE(editor().Text(), QString("one\r\ntwo"));
+
+    editor().setSelStart(0);
+    editor().setSelLength(5);
+    main.mnuEditCut_Click();
+    QCOMPARE(Toolkit::ClipboardGetText(), QString("one\r\n"));
+    QCOMPARE(editor().Text(), QString("two"));
+    main.mnuEditUndo_Click();
+    QCOMPARE(editor().Text(), QString("one\r\ntwo"));
+
+    // Paste of an empty clipboard deletes the selection.
+    Toolkit::ClipboardClear();
+    editor().setSelStart(0);
+    editor().setSelLength(3);
+    main.mnuEditPaste_Click();
+    QCOMPARE(editor().Text(), QString("\r\ntwo"));
+
+    editor().setText("");
+    main.mnuEditSelectAll_Click();
+    QCOMPARE(editor().SelStart(), 0);
+    QCOMPARE(editor().SelLength(), 0);
+}
+
+void ShellTest::printingAndPageSetup()
+{
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (pdftotext.isEmpty())
+        QFAIL("pdftotext is needed (Debian package poppler-utils)");
+    frmMain& main = *mainWindow();
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    editor().setText("first line\r\nsecond line\r\nthird line");
+    editor().setSelStart(12);
+    editor().setSelLength(11);
+    dialogs.answerPrinter(true, dir.filePath("selection.pdf"));
+    main.mnuFilePrint_Click();
+    QCOMPARE(dialogs.printerDialogs[0].title, QString("Print"));
+    QCOMPARE(dialogs.printerDialogs[0].options, 265);
+    QCOMPARE(dialogs.printerDialogs[0].cancelError, true);
+    // The printout holds the selection only (and a page number).
+    QCOMPARE(pdfText(dir.filePath("selection.pdf")), QString("second line 1"));
+
+    // Page Setup keeps the options the last Print set.
+    main.mnuFilePageSetup_Click();
+    QCOMPARE(dialogs.printerDialogs[1].title, QString("Page Setup"));
+    QCOMPARE(dialogs.printerDialogs[1].options, 265);
+
+    editor().setSelStart(0);
+    dialogs.answerPrinter(true, dir.filePath("whole.pdf"));
+    main.mnuFilePrint_Click();
+    QCOMPARE(dialogs.printerDialogs[2].options, 264);
+    QCOMPARE(pdfText(dir.filePath("whole.pdf")), QString("first line second line third line 1"));
+
+    // Cancelled, nothing is printed.
+    dialogs.answerPrinter(false);
+    main.mnuFilePrint_Click();
+    QCOMPARE(dialogs.printerDialogs.size(), 4);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+}
+
+void ShellTest::helpAndAbout()
+{
+    frmMain& main = *mainWindow();
+    ScriptedDialogs dialogs;
+    main.mnuHelpContents_Click();
+    main.mnuHelpSearchForHelpOn_Click();
+    QCOMPARE(dialogs.messages.size(), 2);
+    for (const MessageBoxRequest& message : dialogs.messages) {
+        QCOMPARE(message.text, QString("Unable to display Help Contents. There is no Help "
+                                       "associated with this project."));
+        QCOMPARE(message.icon, MsgBoxIcon::Information);
+        QCOMPARE(message.title, QString("Larkspan"));
+    }
+
+    main.mnuHelpAbout_Click();
+    main.mnuHelpAbout_Click();
+    const QList<QWidget*> loaded = LoadedWindows::instance().windows();
+    QCOMPARE(std::count_if(loaded.cbegin(), loaded.cend(),
+                           [](QWidget* w) { return qobject_cast<frmSplash*>(w); }),
+             1);
+    frmSplash* splash = LoadedWindows::instance().find<frmSplash>();
+    QVERIFY(splash->isVisible());
+    QTest::mouseClick(splash->Frame1, Qt::LeftButton, {}, QPoint(4, 4));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(LoadedWindows::instance().find<frmSplash>(), nullptr);
+    QCOMPARE(main.documents().size(), 1);
+}
+
+void ShellTest::exitEndsTheProgram()
+{
+    frmMain& main = *mainWindow();
+    QSignalSpy ended(&LoadedWindows::instance(), &LoadedWindows::allUnloaded);
+    QTest::keyClicks(&editor(), "unsaved");
+    main.mnuFileNewH_Click();
+    LoadedWindows::instance().form<frmDialog>().show();
+    ScriptedDialogs dialogs;
+    main.showMinimized();
+    main.findChild<QAction*>("mnuFileExit")->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(dialogs.messages.size() + dialogs.fileDialogs.size(), 0);
+    QCOMPARE(LoadedWindows::instance().count(), 0);
+    QCOMPARE(ended.count(), 1);
+}
+
+QTEST_MAIN(ShellTest)
+#include "tst_shell.moc"
