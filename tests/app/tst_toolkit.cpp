@@ -16,7 +16,6 @@ private slots:
     void filterTranslation();
     void allFilesPatternMatchesNamesWithoutDot();
     void commonDialogKeepsWhatItsLastUseLeft();
-    void printerFormKeepsOptionsAndReportsCancel();
 };
 
 void ToolkitTest::filterTranslation_data()
@@ -94,31 +93,6 @@ void ToolkitTest::commonDialogKeepsWhatItsLastUseLeft()
     // A cancelled dialog reports an empty name but keeps the last chosen one for next time.
     QCOMPARE(dialog.fileName(), QString("/projects/demo/main.c"));
     QCOMPARE(dialogs.unanswered, 0);
-}
-
-void ToolkitTest::printerFormKeepsOptionsAndReportsCancel()
-{
-    ScriptedDialogs dialogs;
-    CommonDialog dialog;
-    dialog.setTitle("Print");
-    dialog.setCancelError(true);
-    dialog.setOptions(CommonDialog::PD_RETURNDC | CommonDialog::PD_NOPAGENUMS |
-                      CommonDialog::PD_SELECTION);
-    QCOMPARE(dialog.options(), 265);
-    dialogs.answerPrinter(true);
-    QPrinter* chosen = dialog.ShowPrinter();
-    QVERIFY(chosen != nullptr);
-
-    dialog.setTitle("Page Setup");
-    dialogs.answerPrinter(false);
-    QCOMPARE(dialog.ShowPrinter(), nullptr);
-    QCOMPARE(dialogs.printerDialogs.size(), 2);
-    QCOMPARE(dialogs.printerDialogs[1].title, QString("Page Setup"));
-    QCOMPARE(dialogs.printerDialogs[1].options, 265);
-    QCOMPARE(dialogs.printerDialogs[1].cancelError, true);
-
-    dialogs.answerPrinter(true);
-    QCOMPARE(dialog.ShowPrinter(), chosen);
 }
 
 QTEST_MAIN(ToolkitTest)

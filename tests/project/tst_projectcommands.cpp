@@ -121,6 +121,17 @@ void ProjectCommandsTest::saveProject()
                                   "\r\nTrue\r\nFalse\r\nmain.c\r\nroot.inf\r\n");
     QCOMPARE(dialogs.messages.size(), 0);
 
+    // Read back, every field is as it was, blanks at the end and letters beyond ASCII too.
+    project.setProjectName("D\u00e9mo  ");
+    project.appendFile("main.c");
+    const Snapshot saved = snapshot();
+    dialogs.answerFile(path);
+    SaveProject();
+    NewProject();
+    dialogs.answerFile(path);
+    OpenProject();
+    QCOMPARE(snapshot(), saved);
+
     // An empty project is exactly five lines.
     NewProject();
     dialogs.answerFile(path);
@@ -171,6 +182,10 @@ void ProjectCommandsTest::badProjectFileLeavesProjectAsItWas_data()
 
     QTest::newRow("missing file") << QByteArray() << "Cannot read";
     QTest::newRow("short file") << QByteArray("a\r\nb\r\n") << "2 of the five settings";
+    // A comma in the name shifts the folder into the first option.
+    QTest::newRow("comma in the name")
+        << QByteArray("My,App\r\nmy.app\r\nC:\\Proj\r\nTrue\r\nFalse\r\n")
+        << "fourth value, \"C:\\Proj\"";
     QTest::newRow("bad option") << QByteArray("a\r\nb\r\nc\r\nTrue\r\nsometimes\r\nx.c\r\n")
                                 << "fifth value, \"sometimes\"";
 }

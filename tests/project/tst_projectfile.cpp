@@ -1,8 +1,6 @@
-#include "app/TextFile.h"
 #include "project/Project.h"
 #include "project/ProjectFile.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 class ProjectFileTest : public QObject {
@@ -13,9 +11,6 @@ private slots:
     void readingRules();
     void booleans_data();
     void booleans();
-    void fileThatIsNotAProjectIsRefused_data();
-    void fileThatIsNotAProjectIsRefused();
-    void savedProjectComesBackEqual();
     void commasShiftValues();
 };
 
@@ -82,68 +77,6 @@ void ProjectFileTest::booleans()
     QFETCH(int, expected);
     const std::optional<bool> value = readProjectBoolean(text);
     QCOMPARE(value.has_value() ? int(*value) : -1, expected);
-}
-
-void ProjectFileTest::fileThatIsNotAProjectIsRefused_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("problem");
-
-    QTest::newRow("empty file") << ""
-                                << "0 of the five settings";
-    QTest::newRow("four lines") << "a\r\nb\r\nc\r\nTrue\r\n"
-                                << "4 of the five settings";
-    QTest::newRow("bad fourth value") << "a\r\nb\r\nc\r\nmaybe\r\nFalse\r\n"
-                                      << "fourth value, \"maybe\"";
-    QTest::newRow("bad fifth value") << "a\r\nb\r\nc\r\nTrue\r\n\r\n"
-                                     << "fifth value, \"\"";
-    // A comma in the name shifts the folder into the first option.
-    QTest::newRow("comma in the name") << "My,App\r\nmyapp.app\r\nC:\\Proj\r\nTrue\r\nFalse\r\n"
-                                       << "fourth value, \"C:\\Proj\"";
-}
-
-void ProjectFileTest::fileThatIsNotAProjectIsRefused()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, problem);
-    QString found;
-    QVERIFY(!parseProjectFile(text, &found).has_value());
-    QVERIFY2(found.contains(problem), qPrintable(found));
-}
-
-void ProjectFileTest::savedProjectComesBackEqual()
-{
-    QTemporaryDir dir;
-    Project saved;
-    saved.setProjectName("Demo  ");
-    saved.setOutputAppName("d\u00e9mo.app");
-    saved.setProjectFolder("C:\\Proj\\");
-    saved.setCreateRootInfWithWizard(true);
-    saved.setFiles({"main.c", "logo.pic", "main.c", "my file.h"});
-    const QString path = dir.filePath("demo.cpf");
-    QCOMPARE(writeTextLines(path, projectFileLines(saved)), QString());
-
-    const TextFileContent file = readTextFile(path);
-    QVERIFY(file.ok());
-    QString problem;
-    const std::optional<ProjectFileContent> content = parseProjectFile(file.text, &problem);
-    QVERIFY2(content.has_value(), qPrintable(problem));
-    Project opened;
-    applyProjectFile(opened, *content);
-    QCOMPARE(opened.ProjectName(), saved.ProjectName());
-    QCOMPARE(opened.OutputAppName(), saved.OutputAppName());
-    QCOMPARE(opened.ProjectFolder(), saved.ProjectFolder());
-    QCOMPARE(opened.UseRootInfFile(), false);
-    QCOMPARE(opened.CreateRootInfWithWizard(), true);
-    QCOMPARE(opened.Files(), saved.Files());
-
-    // Empty lines read back as empty settings.
-    const std::optional<ProjectFileContent> emptyContent =
-        parseProjectFile("\r\n\r\n\r\nTrue\r\nFalse\r\n", &problem);
-    QVERIFY(emptyContent.has_value());
-    QCOMPARE(emptyContent->ProjectName, QString());
-    QCOMPARE(emptyContent->ProjectFolder, QString());
-    QCOMPARE(emptyContent->Files, QStringList{});
 }
 
 void ProjectFileTest::commasShiftValues()
