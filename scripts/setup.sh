@@ -24,4 +24,6 @@ build_larkspan() {
     cmake --build "$root/build"
 }
 
-BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev)
+BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev)
+# The tests also drive the real program under a virtual X server and read printed PDF files.
+TEST_PACKAGES=(xvfb xdotool poppler-utils)

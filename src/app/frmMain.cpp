@@ -10,7 +10,6 @@
 
 #include "app/Artwork.h"
 #include "app/frmSplash.h"
-#include "editor/UndoHistory.h"
 #include "project/ProjectCommands.h"
 #include "project/frmProject.h"
 
@@ -367,6 +366,7 @@ void frmMain::mnuViewProject_Click()
     frmProject& explorer = LoadedWindows::instance().form<frmProject>();
     explorer.show();
     explorer.raise();
+    explorer.activateWindow();
 }
 
 void frmMain::mnuHelpContents_Click()

@@ -97,6 +97,7 @@ bool frmSplash::eventFilter(QObject* watched, QEvent* event)
 void frmSplash::Frame1_Click()
 {
     frmMain& main = LoadedWindows::instance().form<frmMain>();
+    main.setWindowState(main.windowState() & ~Qt::WindowMinimized);
     main.show();
     main.raise();
     main.activateWindow();

@@ -45,6 +45,8 @@ TextEditor::TextEditor(QWidget* parent)
     // The document's history is the only one: the widget keeps no undo stack of its own.
     setUndoRedoEnabled(false);
     setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Every command is the main window's: the widget offers none of its own.
+    setContextMenuPolicy(Qt::NoContextMenu);
     setFont(fixedPitchFont());
     connect(document(), &QTextDocument::contentsChange, this, &TextEditor::onContentsChange);
     // Overwriting while the Insert key's toggle is on, as its indicator shows.
@@ -200,6 +202,16 @@ void TextEditor::keyPressEvent(QKeyEvent* event)
         (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         event->accept(); // the keyboard state toggles, and the editor with it
         return;
+    }
+    // The widget's own undo and clipboard keys (Shift+Insert and the like) do nothing: those
+    // commands are the main window's.
+    for (const QKeySequence::StandardKey own :
+         {QKeySequence::Undo, QKeySequence::Redo, QKeySequence::Cut, QKeySequence::Copy,
+          QKeySequence::Paste}) {
+        if (event->matches(own)) {
+            event->accept();
+            return;
+        }
     }
     // One key is one change, also where the widget removes and inserts in two steps
     // (overwriting a character).

@@ -171,6 +171,18 @@ void ShellTest::menuKeysReachTheMenuCommands()
     QCOMPARE(editor().Text(), QString("a"));
     QTest::keyClick(&editor(), Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(editor().Text(), QString("apasted"));
+    // The widget's own clipboard keys do nothing.
+    QTest::keyClick(&editor(), Qt::Key_Insert, Qt::ShiftModifier);
+    QCOMPARE(editor().Text(), QString("apasted"));
+
+    // While another top-level window is active the menu keys do nothing.
+    main.mnuViewProject_Click();
+    frmProject& explorer = *LoadedWindows::instance().find<frmProject>();
+    QVERIFY(QTest::qWaitForWindowActive(&explorer));
+    QTest::keyClick(&explorer, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(paste.count(), 1);
+    main.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
 }
 
 void ShellTest::clipboardCommands()
@@ -179,9 +191,11 @@ void ShellTest::clipboardCommands()
     editor().setText("one\r\ntwo");
     main.mnuEditSelectAll_Click();
     QCOMPARE(editor().SelLength(), 8);
+    main.menuBar()->setFocus();
     main.mnuEditCopy_Click();
     QCOMPARE(Toolkit::ClipboardGetText(), QString("one\r\ntwo"));
-    QVERIFY(editor().hasFocus() || QApplication::focusWidget() == &editor());
+    // The caret is back in the editor, ready for typing.
+    QCOMPARE(QApplication::focusWidget(), &editor());
 
     // Copy and Cut with nothing selected empty the clipboard.
     editor().setSelStart(0);
@@ -208,9 +222,11 @@ void ShellTest::clipboardCommands()
     QCOMPARE(editor().Text(), QString("\r\ntwo"));
 
     editor().setText("");
+    main.menuBar()->setFocus();
     main.mnuEditSelectAll_Click();
     QCOMPARE(editor().SelStart(), 0);
     QCOMPARE(editor().SelLength(), 0);
+    QCOMPARE(QApplication::focusWidget(), &editor());
 }
 
 void ShellTest::printingAndPageSetup()
@@ -224,7 +240,8 @@ void ShellTest::printingAndPageSetup()
     editor().setText("first line\r\nsecond line\r\nthird line");
     editor().setSelStart(12);
     editor().setSelLength(11);
-    dialogs.answerPrinter(true, dir.filePath("selection.pdf"));
+    // What is printed follows the editor's selection, not the range picked in the dialog.
+    dialogs.answerPrinter(true, dir.filePath("selection.pdf"), false);
     main.mnuFilePrint_Click();
     QCOMPARE(dialogs.printerDialogs[0].title, QString("Print"));
     QCOMPARE(dialogs.printerDialogs[0].options, 265);
@@ -238,7 +255,7 @@ void ShellTest::printingAndPageSetup()
     QCOMPARE(dialogs.printerDialogs[1].options, 265);
 
     editor().setSelStart(0);
-    dialogs.answerPrinter(true, dir.filePath("whole.pdf"));
+    dialogs.answerPrinter(true, dir.filePath("whole.pdf"), true);
     main.mnuFilePrint_Click();
     QCOMPARE(dialogs.printerDialogs[2].options, 264);
     QCOMPARE(pdfText(dir.filePath("whole.pdf")), QString("first line second line third line 1"));
@@ -286,6 +303,24 @@ void ShellTest::exitEndsTheProgram()
     main.mnuFileNewH_Click();
     LoadedWindows::instance().form<frmDialog>().show();
     ScriptedDialogs dialogs;
+    // With no document, the document commands do nothing; Page Setup still shows its dialog.
+    main.mnuFileClose_Click();
+    main.mnuFileClose_Click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(main.documents().size(), 0);
+    Toolkit::ClipboardSetText("kept");
+    for (auto command :
+         {&frmMain::mnuFilePrint_Click, &frmMain::mnuEditUndo_Click, &frmMain::mnuEditRedo_Click,
+          &frmMain::mnuEditCut_Click, &frmMain::mnuEditCopy_Click, &frmMain::mnuEditPaste_Click,
+          &frmMain::mnuEditSelectAll_Click})
+        (main.*command)();
+    QCOMPARE(dialogs.printerDialogs.size(), 0);
+    QCOMPARE(Toolkit::ClipboardGetText(), QString("kept"));
+    main.mnuFilePageSetup_Click();
+    QCOMPARE(dialogs.printerDialogs.size(), 1);
+    main.mnuFileNewC_Click();
+    QTest::keyClicks(&editor(), "unsaved too");
+
     main.showMinimized();
     main.findChild<QAction*>("mnuFileExit")->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

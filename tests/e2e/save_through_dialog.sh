@@ -10,13 +10,19 @@ app_pid=""
 watchdog_pid=""
 cleanup() {
     [ -n "$watchdog_pid" ] && kill "$watchdog_pid" 2>/dev/null || true
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+    if [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null; then
+        wait "$app_pid" 2>/dev/null || true
+    fi
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() {
+    echo "FAIL: $*" >&2
+    [ -s "$work/app.log" ] && sed 's/^/larkspan: /' "$work/app.log" >&2
+    exit 1
+}
 
 unset QT_QPA_PLATFORM
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
@@ -29,7 +35,13 @@ cd "$work"
 "$larkspan" >"$work/app.log" 2>&1 &
 app_pid=$!
 # Whatever happens, nothing outlives a minute and a half.
-(sleep 90; kill "$app_pid" "$xvfb_pid") >/dev/null 2>&1 &
+(
+    trap 'kill "$timer" 2>/dev/null; exit' TERM
+    sleep 90 &
+    timer=$!
+    wait "$timer"
+    kill "$app_pid" "$xvfb_pid"
+) >/dev/null 2>&1 &
 watchdog_pid=$!
 
 find_window() { # name pattern; waits up to 15 s
@@ -60,4 +72,18 @@ for _ in $(seq 100); do [ -s "$work/out.c" ] && break; sleep 0.1; done
 expected="$(printf 'int x;\r\nint y;\r\n' | od -An -tx1)"
 actual="$(od -An -tx1 <"$work/out.c")"
 [ "$expected" = "$actual" ] || fail "saved bytes differ: $actual"
+
+# File > Exit ends the program, unsaved or not.
+sleep 0.5
+xdotool windowfocus "$main" 2>/dev/null || true
+sleep 0.3
+xdotool key alt+f
+sleep 0.5
+xdotool key x
+for _ in $(seq 100); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$app_pid" 2>/dev/null && fail "the program did not end after File > Exit"
+status=0
+wait "$app_pid" || status=$?
+app_pid=""
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
 echo "1 passed, 0 failed"

@@ -41,12 +41,11 @@ bool ScriptedDialogs::printerDialog(const PrinterDialogRequest& request, QPrinte
         ++unanswered;
         return false;
     }
-    const auto [confirm, pdfFile] = m_printerAnswers.dequeue();
-    if (confirm && !pdfFile.isEmpty()) {
+    const PrinterAnswer answer = m_printerAnswers.dequeue();
+    if (answer.confirm && !answer.pdfFile.isEmpty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdfFile);
-        // What a person might pick, which printing must not follow.
-        printer.setPrintRange(QPrinter::Selection);
+        printer.setOutputFileName(answer.pdfFile);
+        printer.setPrintRange(answer.selection ? QPrinter::Selection : QPrinter::AllPages);
     }
-    return confirm;
+    return answer.confirm;
 }

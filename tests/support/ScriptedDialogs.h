@@ -19,10 +19,10 @@ public:
     void answerFile(const QString& path) { m_fileAnswers.enqueue(path); }
     void answerMessage(MsgBoxResult button) { m_messageAnswers.enqueue(button); }
     // Confirms or cancels the next printer dialog; a confirmed one prints into the PDF file
-    // given, when there is one.
-    void answerPrinter(bool confirm, const QString& pdfFile = QString())
+    // given, when there is one, with the range a person picked (`selection` or all pages).
+    void answerPrinter(bool confirm, const QString& pdfFile = QString(), bool selection = false)
     {
-        m_printerAnswers.enqueue({confirm, pdfFile});
+        m_printerAnswers.enqueue({confirm, pdfFile, selection});
     }
 
     MsgBoxResult messageBox(const MessageBoxRequest& request) override;
@@ -38,5 +38,10 @@ private:
     DialogService* m_previous = nullptr;
     QQueue<QString> m_fileAnswers;
     QQueue<MsgBoxResult> m_messageAnswers;
-    QQueue<std::pair<bool, QString>> m_printerAnswers;
+    struct PrinterAnswer {
+        bool confirm;
+        QString pdfFile;
+        bool selection;
+    };
+    QQueue<PrinterAnswer> m_printerAnswers;
 };
