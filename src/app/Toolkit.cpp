@@ -75,8 +75,16 @@ void fitWindowText(QWidget* window)
         if (needed <= place.width())
             continue;
         const int extra = needed - place.width();
-        const int left =
-            label->alignment() & Qt::AlignHCenter ? place.left() - extra / 2 : place.left();
+        int left = label->alignment() & Qt::AlignHCenter ? place.left() - extra / 2 : place.left();
+        // A control that stands to the right on the same row pushes the label left.
+        for (const QWidget* other :
+             label->parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            const QRect beside = other->geometry();
+            if (other != label && !qobject_cast<const QLabel*>(other) &&
+                beside.left() >= place.left() && beside.top() < place.bottom() &&
+                beside.bottom() > place.top())
+                left = std::min(left, beside.left() - needed);
+        }
         label->setGeometry(std::max(0, left), place.top(), needed, place.height());
     }
 }
