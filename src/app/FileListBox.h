@@ -14,7 +14,6 @@ public:
 
     QString Path() const { return m_path; }
     void setPath(const QString& folder);
-    QString Pattern() const { return m_pattern; }
     void setPattern(const QString& pattern);
     // The selected file's bare name; empty when none is selected.
     QString FileName() const;

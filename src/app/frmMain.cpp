@@ -70,6 +70,13 @@ const MenuItem Menus[] = {
     {1, "mnuHelpAbout", "&About ", "", &frmMain::mnuHelpAbout_Click},
 };
 
+// The selection as plain text on an emptied clipboard: nothing selected leaves it empty.
+void copySelection(const TextEditor& editor)
+{
+    Toolkit::ClipboardClear();
+    Toolkit::ClipboardSetText(editor.SelText());
+}
+
 } // namespace
 
 frmMain::frmMain()
@@ -326,8 +333,7 @@ void frmMain::mnuEditCut_Click()
     frmDocument* document = activeDocument();
     if (!document)
         return;
-    Toolkit::ClipboardClear();
-    Toolkit::ClipboardSetText(document->rtfText->SelText());
+    copySelection(*document->rtfText);
     document->rtfText->setSelText(QString());
     document->rtfText->setFocus();
 }
@@ -337,8 +343,7 @@ void frmMain::mnuEditCopy_Click()
     frmDocument* document = activeDocument();
     if (!document)
         return;
-    Toolkit::ClipboardClear();
-    Toolkit::ClipboardSetText(document->rtfText->SelText());
+    copySelection(*document->rtfText);
     document->rtfText->setFocus();
 }
 

@@ -288,9 +288,11 @@ void TextEditor::onContentsChange(int position, int removed, int added)
 
     const qsizetype lastNewLine = document()->findBlock(int(at + addedLength)).blockNumber();
     QStringList newLines;
-    for (QTextBlock block = first; block.isValid() && block.blockNumber() <= lastNewLine;
-         block = block.next())
+    QTextBlock block = first;
+    for (qsizetype line = firstLine; line <= lastNewLine && block.isValid(); ++line) {
         newLines.append(block.text());
+        block = block.next();
+    }
     m_lines.replace(firstLine, lastLine - firstLine + 1, newLines);
     m_length = newLength;
     emit Change(at, removedText, addedLength);
