@@ -14,6 +14,7 @@
 #include "project/frmProject.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMenuBar>
@@ -209,7 +210,7 @@ void frmMain::mnuFileOpen_Click()
     if (!activeDocument())
         NewDocument();
     dlgCommonDialog().setFilter(OpenFilter);
-    const QString path = askForFile(QStringLiteral("Open"), false);
+    const QString path = askForFile(QStringLiteral("Open"), false, {});
     if (path.isEmpty())
         return;
     frmDocument* document = activeDocument();
@@ -229,7 +230,7 @@ void frmMain::mnuFileSave_Click()
     QString path = document->windowTitle();
     if (const std::optional<DocumentKind> kind = kindOfCaption(path)) {
         dlgCommonDialog().setFilter(saveFilter(*kind));
-        path = askForFile(QStringLiteral("Save"), true);
+        path = askForFile(QStringLiteral("Save"), true, {});
         if (path.isEmpty())
             return;
     }
@@ -241,9 +242,11 @@ void frmMain::mnuFileSaveAs_Click()
     frmDocument* document = activeDocument();
     if (!document)
         return;
-    if (const std::optional<DocumentKind> kind = kindOfCaption(document->windowTitle()))
+    const QString caption = document->windowTitle();
+    const std::optional<DocumentKind> kind = kindOfCaption(caption);
+    if (kind)
         dlgCommonDialog().setFilter(saveFilter(*kind));
-    const QString path = askForFile(QStringLiteral("Save As"), true);
+    const QString path = askForFile(QStringLiteral("Save As"), true, kind ? QString() : caption);
     if (!path.isEmpty())
         writeDocument(*document, path);
 }
@@ -255,13 +258,20 @@ void frmMain::mnuFileClose_Click()
 }
 
 // Shows the shared file dialog starting in the project folder; the empty text when cancelled.
-QString frmMain::askForFile(const QString& title, bool save)
+// A save dialog offers only the file being saved (`ownFile`, in its own folder) or no name: a
+// name left over from another file would take one Enter to overwrite that file.
+QString frmMain::askForFile(const QString& title, bool save, const QString& ownFile)
 {
     CommonDialog& dialog = dlgCommonDialog();
     dialog.setTitle(title);
     dialog.setCancelError(false);
     dialog.setInitialFolder(Project::current().ProjectFolder());
-    return save ? dialog.ShowSave() : dialog.ShowOpen();
+    if (!save)
+        return dialog.ShowOpen();
+    dialog.setFileName(ownFile);
+    if (!ownFile.isEmpty())
+        dialog.setInitialFolder(QFileInfo(ownFile).absolutePath());
+    return dialog.ShowSave();
 }
 
 // The document's text followed by one CR LF; the caption does not change.

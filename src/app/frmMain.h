@@ -61,7 +61,7 @@ private:
     void buildMenus();
     void showHelp();
     void newDocumentOfKind(DocumentKind kind);
-    QString askForFile(const QString& title, bool save);
+    QString askForFile(const QString& title, bool save, const QString& ownFile);
     void writeDocument(frmDocument& document, const QString& path);
 
     QMdiArea* m_workspace;

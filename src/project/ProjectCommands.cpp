@@ -57,7 +57,10 @@ void OpenProject()
 
 void SaveProject()
 {
-    const QString path = projectFileDialog(QStringLiteral("Save As")).ShowSave();
+    CommonDialog& dialog = projectFileDialog(QStringLiteral("Save As"));
+    // No name left over from another file: one Enter would replace that file.
+    dialog.setFileName({});
+    const QString path = dialog.ShowSave();
     if (path.isEmpty())
         return;
     const QString error = writeTextLines(path, projectFileLines(Project::current()));

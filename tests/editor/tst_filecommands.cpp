@@ -101,14 +101,16 @@ void FileCommandsTest::saveAsksOnlyForUntitledDocuments()
     QCOMPARE(asked.title, QString("Save"));
     QCOMPARE(asked.filter, QString("C Header File (*.h)|*.h|All Files (*.*)|*.*"));
     QCOMPARE(asked.initialFolder, m_dir->path());
-    QCOMPARE(asked.fileName, first); // the name chosen last is offered again
+    QCOMPARE(asked.fileName, QString()); // a name from another file takes one Enter to overwrite
     // Both written, each under the name typed; the document stays untitled.
     QCOMPARE(contentOf(first), QByteArray("int x;\r\n"));
     QCOMPARE(contentOf(second), QByteArray("int x;\r\n"));
     QCOMPARE(caption(main), QString("C Header File - Larkspan"));
 
     // Open a file, save it as another, edit, save: the edit goes to the first file.
-    const QString original = m_dir->filePath("main.c");
+    // Save As offers the document's own file, in its own folder.
+    QVERIFY(QDir(m_dir->path()).mkdir("src"));
+    const QString original = QDir::toNativeSeparators(m_dir->filePath("src/main.c"));
     putFile(original, "old\r\n");
     dialogs.answerFile(original);
     main.mnuFileOpen_Click();
@@ -117,6 +119,8 @@ void FileCommandsTest::saveAsksOnlyForUntitledDocuments()
     dialogs.answerFile(copy);
     main.mnuFileSaveAs_Click();
     QCOMPARE(dialogs.fileDialogs.last().title, QString("Save As"));
+    QCOMPARE(dialogs.fileDialogs.last().fileName, original);
+    QCOMPARE(QDir(dialogs.fileDialogs.last().initialFolder), QDir(m_dir->filePath("src")));
     // A titled document keeps the filter of the dialog's last use: Open's.
     QCOMPARE(dialogs.fileDialogs.last().filter,
              QString("C File (*.c)|*.c|C Header File (*.h)|*.h|Inf File (*.inf)|*.inf|"

@@ -137,6 +137,7 @@ void ProjectCommandsTest::saveProject()
     dialogs.answerFile(path);
     SaveProject();
     QCOMPARE(contentOf(path), QByteArray("\r\n\r\n\r\nTrue\r\nFalse\r\n"));
+    QCOMPARE(dialogs.fileDialogs.last().fileName, QString()); // not the project just opened
 }
 
 void ProjectCommandsTest::openProject()
