@@ -38,8 +38,12 @@ void FileListBox::Refresh()
     QStringList names;
     const QDir folder(m_path);
     if (!m_path.isEmpty() && folder.exists()) {
-        names =
-            folder.entryList(filterPatterns(m_pattern), QDir::Files, QDir::Name | QDir::IgnoreCase);
+        // QDir::Files takes a link to a pipe or a device too; only what can be read is offered.
+        for (const QFileInfo& file : folder.entryInfoList(filterPatterns(m_pattern), QDir::Files,
+                                                          QDir::Name | QDir::IgnoreCase)) {
+            if (file.isFile())
+                names.append(file.fileName());
+        }
     }
     m_files.setStringList(names);
     // A file still there stays selected.

@@ -4,8 +4,9 @@
 
 #include <QStringListModel>
 
-// The files of one folder that match a name pattern, read when the folder is set and again
-// only when asked. A folder that is empty text or names no folder shows nothing.
+// The regular files of one folder (also through links) that match a name pattern, read when
+// the folder is set and again only when asked. A folder that is empty text or names no folder
+// shows nothing.
 class FileListBox : public ListBox {
     Q_OBJECT
 

@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -94,6 +93,8 @@ TextFileContent readTextFile(const QString& path)
     QStringDecoder decoder = makeDecoder();
     if (!decoder.isValid())
         return {{}, cannotRead(path, codePageMissing())};
+    if (const QString reason = notRegularFile(path); !reason.isEmpty())
+        return {{}, cannotRead(path, reason)};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {{}, cannotRead(path, file.errorString())};
@@ -103,7 +104,7 @@ TextFileContent readTextFile(const QString& path)
     return {decoder.decode(bytes), {}};
 }
 
-QString writeTextLines(const QString& path, const QStringList& lines)
+QString writeTextLines(const QString& path, const QStringList& lines, LinkAtPath atLink)
 {
     QStringEncoder encoder = makeEncoder();
     if (!encoder.isValid())
@@ -136,37 +137,9 @@ QString writeTextLines(const QString& path, const QStringList& lines)
         return cannotWrite(path, findUnstorableCharacter(lines));
 #endif
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return cannotWrite(path, file.errorString());
-    // A short write is no error to QSaveFile, which would then commit a truncated file: count
-    // every byte, and let a further write tell the system's reason.
-    qint64 written = 0;
-    while (written < bytes.size()) {
-        const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
-        if (n <= 0)
-            break;
-        written += n;
-    }
-    if (written != bytes.size()) {
-        const QString reason = file.error() != QFileDevice::NoError
-                                   ? file.errorString()
-                                   : QStringLiteral("only %1 of %2 bytes could be written")
-                                         .arg(written)
-                                         .arg(bytes.size());
-        file.cancelWriting();
-        return cannotWrite(path, reason);
-    }
-    // QSaveFile would ignore a failure to bring the data onto the disk and replace the old file
-    // all the same.
-    const QString unsynced = syncFileToDisk(file);
-    if (!unsynced.isEmpty()) {
-        file.cancelWriting();
-        return cannotWrite(path, unsynced);
-    }
-    if (!file.commit())
-        return cannotWrite(path, file.errorString());
-    return {};
+    const QString reason =
+        saveWhole(path, atLink, [&bytes](QFileDevice& file) { return writeAll(file, bytes); });
+    return reason.isEmpty() ? QString() : cannotWrite(path, reason);
 }
 
 QString joinPath(const QString& folder, const QString& name)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/FileSync.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -13,13 +15,15 @@ struct TextFileContent {
     bool ok() const { return error.isEmpty(); }
 };
 
+// Refuses anything but a regular file (also through a link), which could block or never end.
 TextFileContent readTextFile(const QString& path);
 
 // Writes each line followed by CR LF, replacing the file as a whole: when anything fails, an
 // existing file keeps its old content. Returns the empty text on success, otherwise a message
 // naming the path and the reason. A character that the code page cannot store is refused, not
-// replaced.
-[[nodiscard]] QString writeTextLines(const QString& path, const QStringList& lines);
+// replaced. A file the program generates replaces a link at its path (LinkAtPath::Replace).
+[[nodiscard]] QString writeTextLines(const QString& path, const QStringList& lines,
+                                     LinkAtPath atLink = LinkAtPath::WriteTarget);
 
 // The name of the code page the files are written in, for messages.
 QString textFileCodePage();

@@ -44,7 +44,7 @@ void WriteMakeBat()
     }
     const QString error =
         writeTextLines(joinPath(project.ProjectFolder(), QStringLiteral("make.bat")),
-                       makeBatLines(project.Files()));
+                       makeBatLines(project.Files()), LinkAtPath::Replace);
     if (!error.isEmpty())
         Toolkit::MsgBox(error);
 }

@@ -27,6 +27,7 @@ void WriteRootInf()
     const QString error = writeTextLines(joinPath(folder, QStringLiteral("root.inf")),
                                          rootInfLines(dialog.Text5->text(), dialog.Text8->text(),
                                                       dialog.Text7->text(), dialog.Text6->text(),
-                                                      dialog.Text4->text()));
+                                                      dialog.Text4->text()),
+                                         LinkAtPath::Replace);
     Toolkit::MsgBox(error.isEmpty() ? QStringLiteral("Root.inf Created!") : error);
 }

@@ -86,7 +86,8 @@ void frmConvert::Command1_Click()
         Toolkit::MsgBox(QStringLiteral("Cannot convert: ") + problem);
         return;
     }
-    const QString error = writeTextLines(ScriptName, convertScriptLines(folder, converted, bitmap));
+    const QString error = writeTextLines(ScriptName, convertScriptLines(folder, converted, bitmap),
+                                         LinkAtPath::Replace);
     if (!error.isEmpty()) {
         Toolkit::MsgBox(error);
         return;

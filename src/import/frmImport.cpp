@@ -13,7 +13,6 @@
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
-#include <QSaveFile>
 
 QString copyReplacing(const QString& source, const QString& destination)
 {
@@ -22,38 +21,27 @@ QString copyReplacing(const QString& source, const QString& destination)
             .arg(QDir::toNativeSeparators(source), QDir::toNativeSeparators(destination), reason,
                  QDir::toNativeSeparators(path));
     };
+    if (const QString reason = notRegularFile(source); !reason.isEmpty())
+        return failed(source, reason);
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return failed(source, in.errorString());
-    QSaveFile out(destination);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failed(destination, out.errorString());
-    QByteArray buffer(1 << 20, Qt::Uninitialized);
-    for (;;) {
-        const qint64 read = in.read(buffer.data(), buffer.size());
-        if (read < 0) {
-            out.cancelWriting();
-            return failed(source, in.errorString());
-        }
-        if (read == 0)
-            break;
-        qint64 written = 0;
-        while (written < read) {
-            const qint64 n = out.write(buffer.constData() + written, read - written);
-            if (n <= 0) {
-                const QString reason = out.errorString();
-                out.cancelWriting();
-                return failed(destination, reason);
+    bool readFailed = false;
+    const QString reason =
+        saveWhole(destination, LinkAtPath::Replace, [&](QFileDevice& out) -> QString {
+            QByteArray buffer(1 << 20, Qt::Uninitialized);
+            for (;;) {
+                const qint64 read = in.read(buffer.data(), buffer.size());
+                readFailed = read < 0;
+                if (read <= 0)
+                    return readFailed ? in.errorString() : QString();
+                if (QString unwritten = writeAll(out, QByteArrayView(buffer.constData(), read));
+                    !unwritten.isEmpty())
+                    return unwritten;
             }
-            written += n;
-        }
-    }
-    if (const QString unsynced = syncFileToDisk(out); !unsynced.isEmpty()) {
-        out.cancelWriting();
-        return failed(destination, unsynced);
-    }
-    if (!out.commit())
-        return failed(destination, out.errorString());
+        });
+    if (!reason.isEmpty())
+        return failed(readFailed ? source : destination, reason);
     // The copy can be run or read by whoever could the original.
     QFile::setPermissions(destination, in.permissions());
     return {};

@@ -26,5 +26,6 @@ public:
 };
 
 // Copies the file over the destination, whole or not at all: a failed copy leaves a file that
-// stood there as it was. Returns the empty text, or a message naming the file and the reason.
+// stood there as it was, and a link standing there is replaced, not written through. Only a
+// regular file is copied. Returns the empty text, or a message naming the file and the reason.
 QString copyReplacing(const QString& source, const QString& destination);

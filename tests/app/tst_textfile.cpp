@@ -1,4 +1,9 @@
+#include "app/FileListBox.h"
 #include "app/TextFile.h"
+#include "app/frmMain.h"
+#include "import/frmImport.h"
+#include "project/ProjectCommands.h"
+#include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -7,8 +12,7 @@
 #include <QtTest>
 
 #ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
+#include <sys/stat.h>
 #endif
 
 class TextFileTest : public QObject {
@@ -18,10 +22,8 @@ private slots:
     void everyByteComesBackUnchanged();
     void linesEndInCrLf();
     void characterTheCodePageCannotStoreIsRefused();
-    void failedWriteLeavesOldFileIntact_data();
-    void failedWriteLeavesOldFileIntact();
-    void shortWriteLeavesOldFileIntact();
-    void unreadableFileIsReported();
+    void onlyRegularFilesAreTaken_data();
+    void onlyRegularFilesAreTaken();
 };
 
 void TextFileTest::everyByteComesBackUnchanged()
@@ -76,63 +78,50 @@ void TextFileTest::characterTheCodePageCannotStoreIsRefused()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"root.inf"});
 }
 
-void TextFileTest::failedWriteLeavesOldFileIntact_data()
+void TextFileTest::onlyRegularFilesAreTaken_data()
 {
-    QTest::addColumn<QString>("relativePath");
-    QTest::newRow("missing folder") << "no such folder/make.bat";
-    QTest::newRow("path through a file") << "plain.txt/make.bat";
+    QTest::addColumn<QString>("name"); // in the test's folder, unless absolute
+    QTest::addColumn<bool>("throughLink");
+    QTest::newRow("missing") << "missing.cpf" << false;
+    QTest::newRow("pipe") << "pipe" << false;
+    QTest::newRow("link to a pipe") << "pipe" << true;
+    QTest::newRow("link to a device") << "/dev/zero" << true;
 }
 
-void TextFileTest::failedWriteLeavesOldFileIntact()
-{
-    QFETCH(QString, relativePath);
-    QTemporaryDir dir;
-    putFile(dir.filePath("plain.txt"), "keep me\r\n");
-    const QString path = dir.filePath(relativePath);
-
-    const QString error = writeTextLines(path, {"@echo off"});
-    QVERIFY(!error.isEmpty());
-    QVERIFY2(error.contains(QDir::toNativeSeparators(path)), qPrintable(error));
-    QCOMPARE(contentOf(dir.filePath("plain.txt")), QByteArray("keep me\r\n"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-             QStringList{"plain.txt"});
-}
-
-void TextFileTest::shortWriteLeavesOldFileIntact()
+// Reading never waits on a pipe nor runs on without end: Open, Open Project and Import tell
+// why, and the file lists leave out what they could not take.
+void TextFileTest::onlyRegularFilesAreTaken()
 {
 #ifdef Q_OS_UNIX
+    QFETCH(QString, name);
+    QFETCH(bool, throughLink);
     QTemporaryDir dir;
-    const QString path = dir.filePath("project.cpf");
-    const QByteArray old = "MyApp\r\nmyapp.app\r\n";
-    putFile(path, old);
+    QCOMPARE(mkfifo(QFile::encodeName(dir.filePath("pipe")).constData(), 0600), 0);
+    putFile(dir.filePath("plain"), "x");
+    QVERIFY(QFile::link(dir.filePath("plain"), dir.filePath("plain link")));
+    QString path = QDir(dir.path()).absoluteFilePath(name);
+    if (throughLink && QFile::link(path, dir.filePath("link")))
+        path = dir.filePath("link");
+    FileListBox list;
+    list.setPath(dir.path());
+    QCOMPARE(list.ListCount(), 2); // plain, plain link
 
-    // A file-size limit makes the disk look full after 100 bytes: the write comes up short.
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit previousLimit{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &previousLimit), 0);
-    rlimit limit = previousLimit;
-    limit.rlim_cur = 100;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
-    const QString error = writeTextLines(path, {QString(300, u'x'), "end"});
-    setrlimit(RLIMIT_FSIZE, &previousLimit);
-    std::signal(SIGXFSZ, previousHandler);
-
-    QVERIFY2(error.contains(QDir::toNativeSeparators(path)), qPrintable(error));
-    QCOMPARE(contentOf(path), old);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"project.cpf"});
-#else
-    QSKIP("needs a file-size limit");
-#endif
-}
-
-void TextFileTest::unreadableFileIsReported()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("missing.cpf");
     const TextFileContent read = readTextFile(path);
-    QVERIFY(!read.ok());
-    QVERIFY2(read.error.contains(QDir::toNativeSeparators(path)), qPrintable(read.error));
-    QCOMPARE(read.text, QString());
+    const QString why = name == "missing.cpf" ? "" : "it is not a regular file";
+    QVERIFY2(read.error.startsWith("Cannot read \"" + path + "\": ") && read.error.endsWith(why),
+             qPrintable(read.error));
+    QVERIFY(copyReplacing(path, dir.filePath("copy")).endsWith(why + " (" + path + ")"));
+    ScriptedDialogs dialogs;
+    dialogs.answerFile(path);
+    dialogs.answerFile(path);
+    OpenProject();
+    frmMain main;
+    main.mnuFileOpen_Click();
+    QCOMPARE(dialogs.messages.value(0).text, read.error);
+    QCOMPARE(dialogs.messages.value(1).text, read.error);
+#else
+    QSKIP("needs pipes and /dev/zero");
+#endif
 }
 
 QTEST_MAIN(TextFileTest)

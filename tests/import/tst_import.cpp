@@ -1,6 +1,9 @@
 #include "app/FileListBox.h"
 #include "app/FolderList.h"
 #include "app/LoadedWindows.h"
+#include "app/TextFile.h"
+#include "build/MakeBat.h"
+#include "build/RootInf.h"
 #include "import/frmConvert.h"
 #include "import/frmImport.h"
 #include "project/Project.h"
@@ -38,7 +41,8 @@ private slots:
     void convertRefusesWhatCannotWork();
     void importReplacesAndRereadsTheExplorer();
     void importFailuresAreReported();
-    void failedCopyKeepsTheOldFile();
+    void failedWritesKeepTheOldFile();
+    void generatedFilesReplaceALink();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -121,6 +125,7 @@ void ImportTest::convertRefusesWhatCannotWork()
     }
     QVERIFY(dialogs.messages[2].text.contains("2piclaunch.bat"));
     // A script that cannot be written, and a project folder that is gone.
+    QFile::remove("2piclaunch.bat");
     QDir().mkdir("2piclaunch.bat");
     convert.Command1_Click();
     QVERIFY(dialogs.messages[3].text.contains("2piclaunch.bat"));
@@ -200,26 +205,65 @@ void ImportTest::importFailuresAreReported()
              QDir::toNativeSeparators(m_dir->filePath("work")));
 }
 
-void ImportTest::failedCopyKeepsTheOldFile()
+void ImportTest::failedWritesKeepTheOldFile()
 {
-    // A file-size limit makes the disk look full half-way through the copy.
+    // A file-size limit makes the disk look full half-way through the copy, also where it
+    // replaces a link; and no file can be made under a path through a file.
     const QString source = m_dir->filePath("work/big.c");
     const QString target = m_dir->filePath("proj/big.c");
+    const QString link = m_dir->filePath("proj/link.c");
     putFile(source, QByteArray(4096, 'n'));
     putFile(target, "old");
+    QVERIFY(QFile::link(target, link));
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit previousLimit{};
     getrlimit(RLIMIT_FSIZE, &previousLimit);
     rlimit limit = previousLimit;
     limit.rlim_cur = 1000;
     setrlimit(RLIMIT_FSIZE, &limit);
-    const QString error = copyReplacing(source, target);
+    const QString copied = copyReplacing(source, target);
+    const QString linked = copyReplacing(source, link);
     setrlimit(RLIMIT_FSIZE, &previousLimit);
     std::signal(SIGXFSZ, previousHandler);
-    QVERIFY2(error.contains(target), qPrintable(error));
+    QVERIFY2(copied.contains(target), qPrintable(copied));
+    QVERIFY2(linked.contains(link), qPrintable(linked));
+    const QString written = writeTextLines(target + "/make.bat", {"@echo off"});
+    QVERIFY2(written.contains(target + "/make.bat"), qPrintable(written));
     QCOMPARE(contentOf(target), QByteArray("old"));
-    QCOMPARE(QDir(m_dir->filePath("proj")).entryList(QDir::Files),
-             (QStringList{"big.c", "logo.bmp"}));
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(QDir(m_dir->filePath("proj")).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{"big.c", "link.c", "logo.bmp"}));
+}
+
+// What a link at a generated file's path points to is never written.
+void ImportTest::generatedFilesReplaceALink()
+{
+    FakeWine wine;
+    ScriptedDialogs dialogs;
+    QVERIFY(QDir(m_dir->path()).mkdir("outside"));
+    putFile(m_dir->filePath("outside/keep"), "kept");
+    putFile(m_dir->filePath("work/util.c"), "new");
+    // Links to a file, to a folder and to nothing.
+    const QStringList paths{"proj/make.bat", "proj/root.inf", "work/2piclaunch.bat", "proj/util.c"};
+    const QStringList targets{"outside/keep", "outside", "outside/none", "outside/keep"};
+    for (int i = 0; i < paths.size(); ++i)
+        QVERIFY(QFile::link(m_dir->filePath(targets[i]), m_dir->filePath(paths[i])));
+
+    WriteMakeBat();
+    WriteRootInf();
+    frmConvert& convert = LoadedWindows::instance().form<frmConvert>();
+    selectFile(*convert.File1, "logo.bmp");
+    convert.Text1->setText("logo");
+    convert.Command1_Click();
+    QCOMPARE(copyReplacing(m_dir->filePath("work/util.c"), m_dir->filePath("proj/util.c")),
+             QString());
+    for (const QString& path : paths) {
+        const QFileInfo written(m_dir->filePath(path));
+        QVERIFY2(written.isFile() && !written.isSymLink(), qPrintable(path));
+    }
+    QCOMPARE(contentOf(m_dir->filePath("outside/keep")), QByteArray("kept"));
+    QCOMPARE(QDir(m_dir->filePath("outside")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList{"keep"});
 }
 
 QTEST_MAIN(ImportTest)
