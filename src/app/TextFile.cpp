@@ -1,6 +1,7 @@
 #include "app/TextFile.h"
 
 #include "app/FileSync.h"
+#include "app/MessageText.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,7 +32,7 @@ QStringEncoder makeEncoder()
 
 QString cannotRead(const QString& path, const QString& reason)
 {
-    return QStringLiteral("Cannot read \"%1\": %2").arg(QDir::toNativeSeparators(path), reason);
+    return QStringLiteral("Cannot read %1: %2").arg(quotedPathForMessage(path), reason);
 }
 
 QString codePageMissing()
@@ -42,7 +43,7 @@ QString codePageMissing()
 
 QString cannotWrite(const QString& path, const QString& reason)
 {
-    return QStringLiteral("Cannot write \"%1\": %2").arg(QDir::toNativeSeparators(path), reason);
+    return QStringLiteral("Cannot write %1: %2").arg(quotedPathForMessage(path), reason);
 }
 
 QString describeCharacter(char32_t c)

@@ -27,5 +27,6 @@ QString batchArgument(const QString& entry)
 
 bool fitsOnBatchLine(const QString& text)
 {
-    return !text.contains(u'\r') && !text.contains(u'\n');
+    return std::none_of(text.cbegin(), text.cend(),
+                        [](QChar c) { return c.unicode() < 0x20 && c != u'\t'; });
 }

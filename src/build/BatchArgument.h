@@ -7,5 +7,7 @@
 // redirect the line, with every % doubled. Ordinary names come out unchanged.
 QString batchArgument(const QString& entry);
 
-// False for a text with a line break, which no quoting keeps on one line of a batch file.
+// False for a text with a line break, which no quoting keeps on one line of a batch file, or
+// with another control character but the tab, which the command interpreter mishandles (a NUL
+// ends the line early). root.inf, read by the kit, takes the same rule.
 bool fitsOnBatchLine(const QString& text);

@@ -1,5 +1,6 @@
 #include "build/MakeBat.h"
 
+#include "app/MessageText.h"
 #include "app/TextFile.h"
 #include "app/Toolkit.h"
 #include "build/BatchArgument.h"
@@ -36,9 +37,10 @@ void WriteMakeBat()
     }
     for (const QString& entry : project.Files()) {
         if (!fitsOnBatchLine(entry)) {
-            Toolkit::MsgBox(QStringLiteral("Cannot write make.bat: the project file \"%1\" has a "
-                                           "line break in its name.")
-                                .arg(entry.simplified()));
+            Toolkit::MsgBox(QStringLiteral("Cannot write make.bat: the project file %1 holds a "
+                                           "line break or another control character, which no "
+                                           "line of a batch file can carry.")
+                                .arg(quotedForMessage(entry)));
             return;
         }
     }

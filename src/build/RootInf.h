@@ -8,6 +8,6 @@
 QStringList rootInfLines(const QString& appType, const QString& name, const QString& version,
                          const QString& osVersion, const QString& copyright);
 
-// Writes root.inf into the project folder from the wizard's fields and says so; a failure is
-// told instead.
+// Writes root.inf into the project folder from the wizard's fields and says so; a failure, or
+// a field that no line can carry, is told instead and nothing is written.
 void WriteRootInf();

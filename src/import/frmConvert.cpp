@@ -1,6 +1,8 @@
 #include "import/frmConvert.h"
 
 #include "app/FileListBox.h"
+#include "app/MessageText.h"
+#include "app/TextBox.h"
 #include "app/TextFile.h"
 #include "app/Toolkit.h"
 #include "build/BatchArgument.h"
@@ -10,7 +12,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
 namespace {
@@ -38,7 +39,7 @@ frmConvert::frmConvert()
     File1->setObjectName(QStringLiteral("File1"));
     File1->setPattern(QStringLiteral("*.bmp"));
     Label2 = Toolkit::placeInTwips(new QLabel(QStringLiteral("To"), this), 1320, 3000, 255, 255);
-    Text1 = Toolkit::placeInTwips(new QLineEdit(this), 120, 3240, 2655, 285);
+    Text1 = Toolkit::placeInTwips(new TextBox(this), 120, 3240, 2655, 285);
     Text1->setObjectName(QStringLiteral("Text1"));
     Command1 = Toolkit::placeInTwips(new QPushButton(QStringLiteral("Convert"), this), 360, 3720,
                                      975, 375);
@@ -72,16 +73,18 @@ void frmConvert::Command1_Click()
     if (folder.isEmpty())
         problem = QStringLiteral("the project has no folder. Choose one in Project Properties.");
     else if (!QFileInfo(folder).isDir())
-        problem = QStringLiteral("the project folder \"%1\" does not exist.")
-                      .arg(QDir::toNativeSeparators(folder));
+        problem = QStringLiteral("the project folder %1 does not exist.")
+                      .arg(quotedPathForMessage(folder));
     else if (bitmap.isEmpty())
         problem = QStringLiteral("no bitmap is selected.");
     else if (!QFileInfo::exists(joinPath(folder, bitmap)))
-        problem = QStringLiteral("the bitmap \"%1\" is gone.").arg(joinPath(folder, bitmap));
+        problem = QStringLiteral("the bitmap %1 is gone.")
+                      .arg(quotedPathForMessage(joinPath(folder, bitmap)));
     else if (converted.isEmpty())
         problem = QStringLiteral("type the name of the converted file under \"To\".");
     else if (!fitsOnBatchLine(folder) || !fitsOnBatchLine(converted) || !fitsOnBatchLine(bitmap))
-        problem = QStringLiteral("a name with a line break cannot stand in a batch file.");
+        problem = QStringLiteral("a name with a line break or another control character cannot "
+                                 "stand in a batch file.");
     if (!problem.isEmpty()) {
         Toolkit::MsgBox(QStringLiteral("Cannot convert: ") + problem);
         return;
@@ -95,8 +98,8 @@ void frmConvert::Command1_Click()
     const qint32 started = ShellOpenFile(ScriptName, QString(), QString());
     if (started <= 32) {
         Toolkit::MsgBox(
-            QStringLiteral("Cannot start \"%1\": %2")
-                .arg(QDir::toNativeSeparators(QDir::current().absoluteFilePath(ScriptName)),
+            QStringLiteral("Cannot start %1: %2")
+                .arg(quotedPathForMessage(QDir::current().absoluteFilePath(ScriptName)),
                      started == 2 ? QStringLiteral("the file does not exist.")
                                   : QStringLiteral("no program was found to run it "
                                                    "(a batch file needs Wine here).")));

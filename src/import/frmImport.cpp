@@ -5,6 +5,7 @@
 #include "app/FileSync.h"
 #include "app/FolderList.h"
 #include "app/LoadedWindows.h"
+#include "app/MessageText.h"
 #include "app/TextFile.h"
 #include "app/Toolkit.h"
 #include "project/Project.h"
@@ -17,9 +18,9 @@
 QString copyReplacing(const QString& source, const QString& destination)
 {
     const auto failed = [&](const QString& path, const QString& reason) {
-        return QStringLiteral("Cannot import \"%1\" to \"%2\": %3 (%4)")
-            .arg(QDir::toNativeSeparators(source), QDir::toNativeSeparators(destination), reason,
-                 QDir::toNativeSeparators(path));
+        return QStringLiteral("Cannot import %1 to %2: %3 (%4)")
+            .arg(quotedPathForMessage(source), quotedPathForMessage(destination), reason,
+                 quotedPathForMessage(path));
     };
     if (const QString reason = notRegularFile(source); !reason.isEmpty())
         return failed(source, reason);

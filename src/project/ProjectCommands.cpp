@@ -1,12 +1,12 @@
 #include "project/ProjectCommands.h"
 
 #include "app/CommonDialog.h"
+#include "app/MessageText.h"
 #include "app/TextFile.h"
 #include "app/Toolkit.h"
 #include "project/Project.h"
 #include "project/ProjectFile.h"
 
-#include <QDir>
 
 namespace {
 
@@ -48,8 +48,8 @@ void OpenProject()
     QString problem;
     const std::optional<ProjectFileContent> content = parseProjectFile(file.text, &problem);
     if (!content) {
-        Toolkit::MsgBox(QStringLiteral("Cannot open the project \"%1\": %2")
-                            .arg(QDir::toNativeSeparators(path), problem));
+        Toolkit::MsgBox(QStringLiteral("Cannot open the project %1: %2")
+                            .arg(quotedPathForMessage(path), problem));
         return;
     }
     applyProjectFile(Project::current(), *content);
@@ -63,7 +63,14 @@ void SaveProject()
     const QString path = dialog.ShowSave();
     if (path.isEmpty())
         return;
-    const QString error = writeTextLines(path, projectFileLines(Project::current()));
+    QString problem;
+    const std::optional<QStringList> lines = projectFileLines(Project::current(), &problem);
+    if (!lines) {
+        Toolkit::MsgBox(QStringLiteral("Cannot save the project %1: %2")
+                            .arg(quotedPathForMessage(path), problem));
+        return;
+    }
+    const QString error = writeTextLines(path, *lines);
     if (!error.isEmpty())
         Toolkit::MsgBox(error);
 }

@@ -1,5 +1,6 @@
 #include "project/ProjectFile.h"
 
+#include "app/MessageText.h"
 #include "project/Project.h"
 
 #include <QRegularExpression>
@@ -21,6 +22,35 @@ qsizetype skipLineEnd(const QString& text, qsizetype at)
     if (at < text.size() && text[at] == u'\n')
         ++at;
     return at;
+}
+
+// The value as its line must stand so that it reads back equal: unchanged where it does,
+// between double quotes where they bring it back; nothing when neither does. Each line is read
+// alone, which is how the reader takes it, since the file ends with a line end.
+std::optional<QString> projectFileLine(const QString& value)
+{
+    const auto readsBack = [&value](const QString& line) {
+        return readProjectValues(line + QStringLiteral("\r\n")) == QStringList{value};
+    };
+    if (readsBack(value))
+        return value;
+    if (QString quoted = u'"' + value + u'"'; readsBack(quoted))
+        return quoted;
+    return std::nullopt;
+}
+
+QString fieldName(qsizetype line)
+{
+    switch (line) {
+    case 0:
+        return QStringLiteral("Project Name");
+    case 1:
+        return QStringLiteral("Output App Name");
+    case 2:
+        return QStringLiteral("Output Path");
+    default:
+        return QStringLiteral("project file %1").arg(line - 2);
+    }
 }
 
 } // namespace
@@ -71,8 +101,10 @@ std::optional<bool> readProjectBoolean(const QString& value)
         return true;
     if (word.compare(u"False", Qt::CaseInsensitive) == 0)
         return false;
+    // Possessive, so that a long run of digits followed by something else fails at once rather
+    // than by trying every split of the digits.
     static const QRegularExpression number(
-        QStringLiteral(R"(^[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?$)"));
+        QStringLiteral(R"(^[+-]?(\d++(\.\d*+)?|\.\d++)([eE][+-]?\d++)?$)"));
     if (!number.match(word).hasMatch())
         return std::nullopt;
     return word.toDouble() != 0.0;
@@ -90,9 +122,9 @@ std::optional<ProjectFileContent> parseProjectFile(const QString& text, QString*
     for (int i : {0, 1}) {
         options[i] = readProjectBoolean(values[3 + i]);
         if (!options[i]) {
-            *problem = QStringLiteral("its %1 value, \"%2\", is neither True, False nor a number.")
+            *problem = QStringLiteral("its %1 value, %2, is neither True, False nor a number.")
                            .arg(i == 0 ? QStringLiteral("fourth") : QStringLiteral("fifth"),
-                                values[3 + i]);
+                                quotedForMessage(values[3 + i]));
             return std::nullopt;
         }
     }
@@ -100,12 +132,30 @@ std::optional<ProjectFileContent> parseProjectFile(const QString& text, QString*
                               *options[0], *options[1], values.mid(5)};
 }
 
-QStringList projectFileLines(const Project& project)
+std::optional<QStringList> projectFileLines(const Project& project, QString* problem)
 {
     const auto word = [](bool on) { return on ? QStringLiteral("True") : QStringLiteral("False"); };
-    return QStringList{project.ProjectName(), project.OutputAppName(), project.ProjectFolder(),
-                       word(project.UseRootInfFile()), word(project.CreateRootInfWithWizard())} +
-           project.Files();
+    const QStringList values =
+        QStringList{project.ProjectName(), project.OutputAppName(), project.ProjectFolder()} +
+        project.Files();
+    QStringList lines;
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        std::optional<QString> line = projectFileLine(values[i]);
+        if (!line) {
+            const QString reason =
+                values[i].contains(u'\r') || values[i].contains(u'\n')
+                    ? QStringLiteral("holds a line break, which a project file cannot keep.")
+                    : QStringLiteral("needs double quotes around it, for a comma or a blank or "
+                                     "double quote at its start, and a double quote inside them "
+                                     "would end them.");
+            *problem = fieldName(i) + u' ' + quotedForMessage(values[i]) + u' ' + reason;
+            return std::nullopt;
+        }
+        lines.append(*std::move(line));
+        if (i == 2)
+            lines << word(project.UseRootInfFile()) << word(project.CreateRootInfWithWizard());
+    }
+    return lines;
 }
 
 void applyProjectFile(Project& project, const ProjectFileContent& content)

@@ -30,8 +30,11 @@ std::optional<bool> readProjectBoolean(const QString& value);
 // The project that the text describes, or nothing with *problem set to what is wrong with it.
 std::optional<ProjectFileContent> parseProjectFile(const QString& text, QString* problem);
 
-// The 5 + N lines of the project file, values unchanged.
-QStringList projectFileLines(const Project& project);
+// The 5 + N lines of the project file. A value stands unchanged when it reads back so, and
+// between double quotes when only they bring it back (a comma, a blank or double quote at its
+// start); nothing, with *problem naming the field, when no line brings it back: a line break,
+// or a double quote in a value that needs the quotes.
+std::optional<QStringList> projectFileLines(const Project& project, QString* problem);
 
 // Replaces every setting and the file list, in the order a user would set them.
 void applyProjectFile(Project& project, const ProjectFileContent& content);

@@ -1,6 +1,7 @@
 #include "project/frmDialog.h"
 
 #include "app/FolderList.h"
+#include "app/TextBox.h"
 #include "app/Toolkit.h"
 #include "build/RootInf.h"
 #include "project/Project.h"
@@ -26,7 +27,7 @@ QLabel* label(const QString& name, const QString& text, QWidget* parent,
 
 QLineEdit* textBox(const QString& name, QWidget* parent)
 {
-    auto* box = new QLineEdit(parent);
+    auto* box = new TextBox(parent);
     box->setObjectName(name);
     return box;
 }

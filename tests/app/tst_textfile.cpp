@@ -110,7 +110,7 @@ void TextFileTest::onlyRegularFilesAreTaken()
     const QString why = name == "missing.cpf" ? "" : "it is not a regular file";
     QVERIFY2(read.error.startsWith("Cannot read \"" + path + "\": ") && read.error.endsWith(why),
              qPrintable(read.error));
-    QVERIFY(copyReplacing(path, dir.filePath("copy")).endsWith(why + " (" + path + ")"));
+    QVERIFY(copyReplacing(path, dir.filePath("copy")).endsWith(why + " (\"" + path + "\")"));
     ScriptedDialogs dialogs;
     dialogs.answerFile(path);
     dialogs.answerFile(path);

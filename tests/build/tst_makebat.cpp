@@ -19,6 +19,8 @@ private slots:
     void batchArguments();
     void writesThreeLinesIntoTheProjectFolder();
     void failureIsReported();
+    void entriesNoLineCanCarry_data();
+    void entriesNoLineCanCarry();
 };
 
 void MakeBatTest::grouping_data()
@@ -106,10 +108,6 @@ void MakeBatTest::writesThreeLinesIntoTheProjectFolder()
     WriteMakeBat();
     QCOMPARE(contentOf(path), expected);
     QCOMPARE(dialogs.messages.size(), 0);
-
-    project.setFiles({});
-    WriteMakeBat();
-    QCOMPARE(contentOf(path), QByteArray("@echo off\r\nfiler a\r\nvcc filer.list\r\n"));
 }
 
 void MakeBatTest::failureIsReported()
@@ -134,6 +132,33 @@ void MakeBatTest::failureIsReported()
              qPrintable(dialogs.messages[1].text));
     QVERIFY(!QFileInfo::exists(missing));
     QCOMPARE(project.Files(), QStringList{"main.c"});
+}
+
+void MakeBatTest::entriesNoLineCanCarry_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<bool>("refused");
+
+    QTest::newRow("tab") << "name\tb.c" << false;
+    QTest::newRow("CR LF") << "name\r\nb.c" << true;
+    QTest::newRow("NUL") << QString("name") + QChar(0) + "b.c" << true;
+    QTest::newRow("escape") << "name\x1b.pic" << true;
+    QTest::newRow("huge") << "name" + QString(5'000'000, 'n') + "\n.c" << true;
+}
+
+void MakeBatTest::entriesNoLineCanCarry()
+{
+    QFETCH(QString, entry);
+    QFETCH(bool, refused);
+    QTemporaryDir dir;
+    Project::current().setProjectFolder(dir.path());
+    Project::current().setFiles({"main.c", entry});
+    ScriptedDialogs dialogs;
+    WriteMakeBat();
+    QCOMPARE(QFileInfo::exists(dir.filePath("make.bat")), !refused);
+    QCOMPARE(dialogs.messages.size(), int(refused));
+    const QString text = dialogs.messages.value(0).text;
+    QVERIFY2(text.contains("\"name") == refused && text.size() < 300, qPrintable(text.left(300)));
 }
 
 QTEST_MAIN(MakeBatTest)

@@ -16,6 +16,8 @@ class RootInfShellTest : public QObject {
 private slots:
     void writesTenLines();
     void rootInfFailureIsReported();
+    void rootInfRefusesControlCharacters_data();
+    void rootInfRefusesControlCharacters();
     void startsBatchFilesWithWine();
     void reportsWhatCannotBeStarted();
 };
@@ -57,6 +59,36 @@ void RootInfShellTest::rootInfFailureIsReported()
     QVERIFY(dialogs.messages[0].text.contains("no folder"));
     QVERIFY(dialogs.messages[1].text.contains(QDir::toNativeSeparators(missing)));
     QVERIFY(!QFileInfo::exists(missing));
+}
+
+void RootInfShellTest::rootInfRefusesControlCharacters_data()
+{
+    QTest::addColumn<QString>("box"); // the row is named after the field's label
+    QTest::addColumn<QString>("value");
+
+    QTest::newRow("Name") << "Text8" << QString("De") + QChar(0) + "mo";
+    QTest::newRow("Version") << "Text7" << QString("1\x1b");
+    QTest::newRow("App Type (game/app)") << "Text5" << QString("\f");
+    QTest::newRow("Halvos Version") << "Text6" << QString(32000, 'v') + "\x1f";
+}
+
+void RootInfShellTest::rootInfRefusesControlCharacters()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, value);
+    QTemporaryDir dir;
+    putFile(dir.filePath("root.inf"), "old");
+    Project::current().setProjectFolder(dir.path());
+    QLineEdit* field = LoadedWindows::instance().form<frmDialog>().findChild<QLineEdit*>(box);
+    field->setText(value);
+    ScriptedDialogs dialogs;
+    WriteRootInf();
+    field->clear();
+    QCOMPARE(dialogs.messages.size(), 1);
+    const QString& text = dialogs.messages[0].text;
+    QVERIFY2(text.contains(QTest::currentDataTag() + QString(" \"")) && text.size() < 300,
+             qPrintable(text.left(300)));
+    QCOMPARE(contentOf(dir.filePath("root.inf")), QByteArray("old"));
 }
 
 void RootInfShellTest::startsBatchFilesWithWine()

@@ -1,6 +1,7 @@
 #include "app/FileListBox.h"
 #include "app/FolderList.h"
 #include "app/LoadedWindows.h"
+#include "app/Toolkit.h"
 #include "import/frmConvert.h"
 #include "project/Project.h"
 #include "project/ProjectCommands.h"
@@ -233,6 +234,11 @@ void ProjectWindowsTest::fieldsAreViewsOfTheProject()
     QCOMPARE(Project::current().ProjectName(), QString("Demo"));
     Project::current().setOutputAppName("demo.app");
     QCOMPARE(dialog.Text2->text(), QString("demo.app"));
+    // A single-line box keeps a pasted text up to its first line break.
+    dialog.Text1->setCursorPosition(2);
+    Toolkit::ClipboardSetText("x\r\ny\nz");
+    QTest::keyClick(dialog.Text1, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(Project::current().ProjectName(), QString("Dexmo"));
 
     // Opening a folder in the list sets the path; highlighting one does not.
     QTest::mouseClick(dialog.Command1, Qt::LeftButton);
