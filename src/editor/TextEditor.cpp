@@ -36,6 +36,22 @@ QString asPlainLines(const QString& text)
     return lines;
 }
 
+// Whether the widget would type the key's text, by the widget's own rule.
+bool typesText(const QKeyEvent& event)
+{
+    const QString text = event.text();
+    if (text.isEmpty())
+        return false;
+    const QChar first = text.front();
+    if (first.category() == QChar::Other_Format)
+        return true;
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    if (modifiers == Qt::ControlModifier || modifiers == (Qt::ControlModifier | Qt::ShiftModifier))
+        return false;
+    return first.isPrint() || first == u'\t' || first.category() == QChar::Other_PrivateUse ||
+           (first.isHighSurrogate() && text.size() > 1 && text[1].isLowSurrogate());
+}
+
 } // namespace
 
 TextEditor::TextEditor(QWidget* parent)
@@ -213,20 +229,29 @@ void TextEditor::keyPressEvent(QKeyEvent* event)
             return;
         }
     }
-    // One key is one change, also where the widget removes and inserts in two steps
-    // (overwriting a character).
-    QTextCursor edit(document());
-    edit.beginEditBlock();
+    // Overwriting a character, the widget would delete it and then insert: two changes for one
+    // key. Only the text change goes in the edit block: the widget's caret moves and layout must
+    // not run while the document is mid-change.
+    QTextCursor cursor = textCursor();
+    if (overwriteMode() && !cursor.hasSelection() && !cursor.atBlockEnd() && typesText(*event)) {
+        cursor.beginEditBlock();
+        cursor.deleteChar();
+        cursor.insertText(event->text());
+        cursor.endEditBlock();
+        setTextCursor(cursor);
+        ensureCursorVisible();
+        event->accept();
+        return;
+    }
+    // Shift+Enter would put in a line separator, which shows as a break but is none, and which
+    // no code page stores: it breaks the line like Enter.
+    if (event->matches(QKeySequence::InsertLineSeparator)) {
+        QKeyEvent enter(event->type(), Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+        QPlainTextEdit::keyPressEvent(&enter);
+        event->setAccepted(enter.isAccepted());
+        return;
+    }
     QPlainTextEdit::keyPressEvent(event);
-    edit.endEditBlock();
-}
-
-void TextEditor::inputMethodEvent(QInputMethodEvent* event)
-{
-    QTextCursor edit(document());
-    edit.beginEditBlock();
-    QPlainTextEdit::inputMethodEvent(event);
-    edit.endEditBlock();
 }
 
 bool TextEditor::canInsertFromMimeData(const QMimeData* source) const
