@@ -25,5 +25,6 @@ build_larkspan() {
 }
 
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev)
-# The tests also drive the real program under a virtual X server and read printed PDF files.
-TEST_PACKAGES=(xvfb xdotool poppler-utils)
+# The tests also drive the real program under a virtual X server, read printed PDF files, and
+# run the generated batch files in Wine with a stand-in for the kit's tools built by MinGW.
+TEST_PACKAGES=(xvfb xdotool poppler-utils wine gcc-mingw-w64-x86-64)

@@ -5,40 +5,17 @@
 
 #include <QDir>
 #include <QFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 namespace {
-
-// Windows-1252 maps every byte to a character and back, its five unassigned bytes included,
-// so that whatever a file holds survives being read and written again.
-QStringDecoder makeDecoder()
-{
-#ifdef Q_OS_WIN
-    return QStringDecoder(QStringConverter::System);
-#else
-    return QStringDecoder("windows-1252");
-#endif
-}
-
-QStringEncoder makeEncoder()
-{
-#ifdef Q_OS_WIN
-    return QStringEncoder(QStringConverter::System);
-#else
-    return QStringEncoder("windows-1252");
-#endif
-}
 
 QString cannotRead(const QString& path, const QString& reason)
 {
     return QStringLiteral("Cannot read %1: %2").arg(quotedPathForMessage(path), reason);
 }
 
-QString codePageMissing()
+QString codePageMissing(const CodePage& page)
 {
-    return QStringLiteral("this system offers no converter for the code page %1")
-        .arg(textFileCodePage());
+    return QStringLiteral("this system offers no converter for the code page %1").arg(page.name());
 }
 
 QString cannotWrite(const QString& path, const QString& reason)
@@ -53,47 +30,26 @@ QString describeCharacter(char32_t c)
              QString::number(static_cast<uint>(c), 16).toUpper().rightJustified(4, u'0'));
 }
 
-// The first character of the lines that the code page cannot store, as a message naming it and
-// its line; the empty text when every character can be stored.
-QString findUnstorableCharacter(const QStringList& lines)
+// A message naming the character at `at` of `line`, and the line of the file it stands on.
+QString unstorableCharacter(const QStringList& lines, qsizetype line, qsizetype at,
+                            const CodePage& page)
 {
-    qsizetype lineNumber = 1;
-    for (const QString& line : lines) {
-        QStringEncoder encoder = makeEncoder();
-        const QString decoded = makeDecoder().decode(encoder.encode(line));
-        if (!encoder.hasError() && decoded == line) {
-            lineNumber += line.count(u'\n') + 1;
-            continue;
-        }
-        qsizetype at = 0;
-        while (at < line.size() && at < decoded.size() && line[at] == decoded[at])
-            ++at;
-        lineNumber += line.left(at).count(u'\n');
-        const char32_t c = QStringView(line).mid(at).toUcs4().value(0);
-        return QStringLiteral("line %1 holds the character %2, which the code page %3 cannot "
-                              "store")
-            .arg(lineNumber)
-            .arg(describeCharacter(c), textFileCodePage());
-    }
-    return {};
+    qsizetype lineNumber = 1 + line + lines[line].left(at).count(u'\n');
+    for (qsizetype before = 0; before < line; ++before)
+        lineNumber += lines[before].count(u'\n');
+    const char32_t c = QStringView(lines[line]).mid(at).toUcs4().value(0);
+    return QStringLiteral("line %1 holds the character %2, which the code page %3 cannot store")
+        .arg(lineNumber)
+        .arg(describeCharacter(c), page.name());
 }
 
 } // namespace
 
-QString textFileCodePage()
-{
-#ifdef Q_OS_WIN
-    return QStringLiteral("of this system");
-#else
-    return QStringLiteral("Windows-1252");
-#endif
-}
-
 TextFileContent readTextFile(const QString& path)
 {
-    QStringDecoder decoder = makeDecoder();
-    if (!decoder.isValid())
-        return {{}, cannotRead(path, codePageMissing())};
+    const CodePage& page = CodePage::current(CodePage::Ansi);
+    if (!page.isValid())
+        return {{}, cannotRead(path, codePageMissing(page))};
     if (const QString reason = notRegularFile(path); !reason.isEmpty())
         return {{}, cannotRead(path, reason)};
     QFile file(path);
@@ -102,41 +58,40 @@ TextFileContent readTextFile(const QString& path)
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return {{}, cannotRead(path, file.errorString())};
-    return {decoder.decode(bytes), {}};
+    return {page.decode(bytes), {}};
 }
 
-QString writeTextLines(const QString& path, const QStringList& lines, LinkAtPath atLink)
+QString writeTextLines(const QString& path, const QStringList& lines, LinkAtPath atLink,
+                       CodePage::Use use)
 {
-    QStringEncoder encoder = makeEncoder();
-    if (!encoder.isValid())
-        return cannotWrite(path, codePageMissing());
+    const CodePage& page = CodePage::current(use);
+    if (!page.isValid())
+        return cannotWrite(path, codePageMissing(page));
     // Encoded line by line into one buffer: a large document is never copied whole as text.
     qsizetype characters = 0;
     for (const QString& line : lines)
         characters += line.size() + 2;
-    QByteArray bytes(encoder.requiredSpace(characters), Qt::Uninitialized);
+    QByteArray bytes(characters * page.maxBytesPerUnit(), Qt::Uninitialized);
     char* end = bytes.data();
     // Plain ASCII, the usual text, is the same in every code page and is copied straight; the
-    // converter takes over from a line's first other character.
-    for (const QString& line : lines) {
+    // code page takes over from a line's first other character.
+    for (qsizetype index = 0; index < lines.size(); ++index) {
+        const QString& line = lines[index];
         const QChar* c = line.constData();
         const QChar* const lineEnd = c + line.size();
         while (c != lineEnd && c->unicode() < 0x80)
             *end++ = char((c++)->unicode());
-        if (c != lineEnd)
-            end = encoder.appendToBuffer(end, QStringView(c, lineEnd));
+        if (c != lineEnd) {
+            qsizetype at = 0;
+            end = page.encode(QStringView(c, lineEnd), end, at);
+            if (!end)
+                return cannotWrite(
+                    path, unstorableCharacter(lines, index, c - line.constData() + at, page));
+        }
         *end++ = '\r';
         *end++ = '\n';
     }
     bytes.truncate(end - bytes.data());
-    if (encoder.hasError())
-        return cannotWrite(path, findUnstorableCharacter(lines));
-#ifdef Q_OS_WIN
-    // The system's converter may put a look-alike in place of a character it cannot store.
-    if (!lines.isEmpty() &&
-        makeDecoder().decode(bytes) != lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"))
-        return cannotWrite(path, findUnstorableCharacter(lines));
-#endif
 
     const QString reason =
         saveWhole(path, atLink, [&bytes](QFileDevice& file) { return writeAll(file, bytes); });

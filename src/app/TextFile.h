@@ -1,12 +1,13 @@
 #pragma once
 
+#include "app/CodePage.h"
 #include "app/FileSync.h"
 
 #include <QString>
 #include <QStringList>
 
-// The program's text files: single-byte text in the system's 8-bit code page (Windows-1252
-// where the system has no such code page of its own), lines ended by CR LF.
+// The program's text files: text in the system's ANSI code page, batch files in its OEM page
+// (CodePage), lines ended by CR LF.
 
 struct TextFileContent {
     QString text;  // the whole file, line ends as they stand in it
@@ -23,10 +24,8 @@ TextFileContent readTextFile(const QString& path);
 // naming the path and the reason. A character that the code page cannot store is refused, not
 // replaced. A file the program generates replaces a link at its path (LinkAtPath::Replace).
 [[nodiscard]] QString writeTextLines(const QString& path, const QStringList& lines,
-                                     LinkAtPath atLink = LinkAtPath::WriteTarget);
-
-// The name of the code page the files are written in, for messages.
-QString textFileCodePage();
+                                     LinkAtPath atLink = LinkAtPath::WriteTarget,
+                                     CodePage::Use use = CodePage::Ansi);
 
 // The folder, the native separator and the name: the separator is always inserted.
 QString joinPath(const QString& folder, const QString& name);

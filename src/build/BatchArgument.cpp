@@ -1,5 +1,7 @@
 #include "build/BatchArgument.h"
 
+#include <QDir>
+
 #include <algorithm>
 
 namespace {
@@ -10,19 +12,45 @@ bool needsQuotes(QChar c)
     return specials.contains(c);
 }
 
+QString quoted(const QString& text)
+{
+    if (!std::any_of(text.cbegin(), text.cend(), needsQuotes))
+        return text;
+    // A doubled quote closes and reopens the interpreter's quoting at once, so no character of
+    // the entry ever stands outside the quotes; and a C program reads it as one quote, once the
+    // backslashes before it, which it would take as escapes, are doubled too (so are those
+    // before the closing quote).
+    QString result(1, u'"');
+    qsizetype backslashes = 0;
+    for (const QChar c : text) {
+        if (c == u'"')
+            result += QString(backslashes, u'\\') + u'"';
+        backslashes = c == u'\\' ? backslashes + 1 : 0;
+        result += c;
+    }
+    return result + QString(backslashes, u'\\') + u'"';
+}
+
 } // namespace
 
 QString batchArgument(const QString& entry)
 {
-    QString text = entry;
     // Expanded even inside quotes, so doubled wherever it stands.
-    text.replace(u'%', QStringLiteral("%%"));
-    if (!std::any_of(text.cbegin(), text.cend(), needsQuotes))
-        return text;
-    // A doubled quote closes and reopens the quoting at once, so no character of the entry ever
-    // stands outside the quotes.
-    text.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + text + u'"';
+    return quoted(QString(entry).replace(u'%', QStringLiteral("%%")));
+}
+
+QString commandLineArgument(const QString& entry)
+{
+    return quoted(entry);
+}
+
+QString interpreterPath(const QString& path)
+{
+#ifdef Q_OS_WIN
+    return path;
+#else
+    return QStringLiteral("Z:") + QDir::current().absoluteFilePath(path).replace(u'/', u'\\');
+#endif
 }
 
 bool fitsOnBatchLine(const QString& text)

@@ -7,6 +7,14 @@
 // redirect the line, with every % doubled. Ordinary names come out unchanged.
 QString batchArgument(const QString& entry);
 
+// The same for the command line the interpreter is started with, where a % stays single.
+QString commandLineArgument(const QString& entry);
+
+// A path as the programs the interpreter starts name it: on Windows as it stands; elsewhere they
+// run in Wine, whose drive Z: is the root of the file system ("Z:\home\me\logo"), and a relative
+// path is taken from the current working folder.
+QString interpreterPath(const QString& path);
+
 // False for a text with a line break, which no quoting keeps on one line of a batch file, or
 // with another control character but the tab, which the command interpreter mishandles (a NUL
 // ends the line early). root.inf, read by the kit, takes the same rule.

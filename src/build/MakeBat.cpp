@@ -46,7 +46,7 @@ void WriteMakeBat()
     }
     const QString error =
         writeTextLines(joinPath(project.ProjectFolder(), QStringLiteral("make.bat")),
-                       makeBatLines(project.Files()), LinkAtPath::Replace);
+                       makeBatLines(project.Files()), LinkAtPath::Replace, CodePage::Oem);
     if (!error.isEmpty())
         Toolkit::MsgBox(error);
 }

@@ -16,6 +16,8 @@ qint32 ShellOpenFile(const QString& file, const QString& folder, const QString& 
 
 #else
 
+#include "build/BatchArgument.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -60,16 +62,23 @@ qint32 ShellOpenFile(const QString& file, const QString& folder, const QString& 
         const QString wine = QStandardPaths::findExecutable(QStringLiteral("wine"));
         if (wine.isEmpty())
             return NoAssociation;
+        // Wine escapes every quote of an argument it hands on (\"), which the interpreter does not
+        // understand; a variable keeps the quoted command line whole, and the interpreter expands
+        // it before it splits the line at "&" and the like outside quotes.
+        QString command =
+            commandLineArgument(info.absolutePath() == QDir(workingFolder).absolutePath()
+                                    ? info.fileName()
+                                    : interpreterPath(info.absoluteFilePath()));
+        for (const QString& parameter : extra)
+            command += u' ' + commandLineArgument(parameter);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all"));
-        // Wine's own name for a file elsewhere: its drive Z: is the root of the file system.
-        const QString script =
-            info.absolutePath() == QDir(workingFolder).absolutePath()
-                ? info.fileName()
-                : QStringLiteral("Z:") + QString(info.absoluteFilePath()).replace(u'/', u'\\');
-        return startHidden(wine,
-                           QStringList{QStringLiteral("cmd"), QStringLiteral("/c"), script} + extra,
-                           workingFolder, environment);
+        environment.insert(QStringLiteral("LARKSPAN_COMMAND"), command);
+        // As on Windows, "%NAME%" of a defined variable is still expanded there, even in quotes.
+        return startHidden(
+            wine,
+            {QStringLiteral("cmd"), QStringLiteral("/c"), QStringLiteral("%LARKSPAN_COMMAND%")},
+            workingFolder, environment);
     }
     if (info.isFile() && info.isExecutable())
         return startHidden(info.absoluteFilePath(), extra, workingFolder,

@@ -23,9 +23,11 @@ const QString ScriptName = QStringLiteral("2piclaunch.bat");
 QStringList convertScriptLines(const QString& projectFolder, const QString& convertedName,
                                const QString& bitmapName)
 {
+    const auto argument = [&projectFolder](const QString& name) {
+        return batchArgument(interpreterPath(joinPath(projectFolder, name)));
+    };
     return {QStringLiteral("@echo off"),
-            QStringLiteral("2pic ") + batchArgument(joinPath(projectFolder, convertedName)) + u' ' +
-                batchArgument(joinPath(projectFolder, bitmapName))};
+            QStringLiteral("2pic ") + argument(convertedName) + u' ' + argument(bitmapName)};
 }
 
 frmConvert::frmConvert()
@@ -90,7 +92,7 @@ void frmConvert::Command1_Click()
         return;
     }
     const QString error = writeTextLines(ScriptName, convertScriptLines(folder, converted, bitmap),
-                                         LinkAtPath::Replace);
+                                         LinkAtPath::Replace, CodePage::Oem);
     if (!error.isEmpty()) {
         Toolkit::MsgBox(error);
         return;

@@ -56,6 +56,7 @@ class ShellTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void init();
     void startsWithTheSplashOnly();
     void panelClickOpensTheMainWindow();
     void menuBarIsTheCommandTable();
@@ -65,6 +66,17 @@ private slots:
     void helpAndAbout();
     void exitEndsTheProgram();
 };
+
+// Run alone, a test first does what the tests before it would have done.
+void ShellTest::init()
+{
+    const QByteArray test = QTest::currentTestFunction();
+    if (test != "startsWithTheSplashOnly" && LoadedWindows::instance().count() == 0)
+        startsWithTheSplashOnly();
+    if (test != "startsWithTheSplashOnly" && test != "panelClickOpensTheMainWindow" &&
+        !mainWindow())
+        panelClickOpensTheMainWindow();
+}
 
 void ShellTest::startsWithTheSplashOnly()
 {

@@ -82,6 +82,11 @@ void MakeBatTest::batchArguments_data()
     // An inner quote must not end the quoting and let the rest run as a command.
     QTest::newRow("quote") << "a\"&calc"
                            << "\"a\"\"&calc\"";
+    // A C program takes a backslash before a quote as an escape.
+    QTest::newRow("backslash before a quote") << "a\\\"b"
+                                              << "\"a\\\\\"\"b\"";
+    QTest::newRow("backslash at the end") << "my\\dir \\"
+                                          << "\"my\\dir \\\\\"";
 }
 
 void MakeBatTest::batchArguments()
@@ -89,6 +94,8 @@ void MakeBatTest::batchArguments()
     QFETCH(QString, entry);
     QFETCH(QString, argument);
     QCOMPARE(batchArgument(entry), argument);
+    // On the interpreter's own command line a % stays single.
+    QCOMPARE(commandLineArgument(entry), argument.replace("%%", "%"));
 }
 
 void MakeBatTest::writesThreeLinesIntoTheProjectFolder()
@@ -108,6 +115,12 @@ void MakeBatTest::writesThreeLinesIntoTheProjectFolder()
     WriteMakeBat();
     QCOMPARE(contentOf(path), expected);
     QCOMPARE(dialogs.messages.size(), 0);
+
+    // In the OEM page, in which the interpreter reads it.
+    qputenv("LC_ALL", "ru_RU.UTF-8");
+    project.setFiles({"\u044f.c"});
+    WriteMakeBat();
+    QCOMPARE(contentOf(path), QByteArray("@echo off\r\nfiler a\r\nvcc \xef.c filer.list\r\n"));
 }
 
 void MakeBatTest::failureIsReported()

@@ -101,16 +101,9 @@ void RootInfShellTest::startsBatchFilesWithWine()
     const qint32 result = ShellOpenFile("2piclaunch.bat", "", "");
     QDir::setCurrent(previous);
     QVERIFY(result > 32);
-    QCOMPARE(wine.waitForRun(), (QStringList{QDir(dir.path()).canonicalPath(), "-all", "cmd", "/c",
-                                             "2piclaunch.bat"}));
-
-    // Another working folder, and parameters.
-    QTemporaryDir other;
-    QVERIFY(ShellOpenFile(dir.filePath("2piclaunch.bat"), other.path(), "-v \"a b\"") > 32);
-    // A script elsewhere is named as Wine names it.
-    const QString script = "Z:" + dir.filePath("2piclaunch.bat").replace('/', '\\');
-    QCOMPARE(wine.waitForRun(), (QStringList{QDir(other.path()).canonicalPath(), "-all", "cmd",
-                                             "/c", script, "-v", "a b"}));
+    // Wine would escape the quotes of its arguments: the command line travels in a variable.
+    QCOMPARE(wine.waitForRun(), (QStringList{QDir(dir.path()).canonicalPath(), "-all",
+                                             "2piclaunch.bat", "cmd", "/c", "%LARKSPAN_COMMAND%"}));
 
     // A program is started directly.
     const QString program = dir.filePath("tool");

@@ -76,24 +76,22 @@ void ImportTest::convertWritesAndStartsTheScript()
     selectFile(*convert.File1, "logo.bmp");
     convert.Text1->setText("logo");
     QTest::mouseClick(convert.Command1, Qt::LeftButton);
-    const QString project = m_dir->filePath("proj");
-    QCOMPARE(contentOf("2piclaunch.bat"), "@echo off\r\n2pic " + QFile::encodeName(project) +
-                                              "/logo " + QFile::encodeName(project) +
-                                              "/logo.bmp\r\n");
-    QCOMPARE(wine.waitForRun().mid(2), (QStringList{"cmd", "/c", "2piclaunch.bat"}));
+    // Its tools read the project folder as Wine names it.
+    const QByteArray folder = "Z:" + QFile::encodeName(m_dir->path()).replace('/', '\\');
+    QCOMPARE(contentOf("2piclaunch.bat"),
+             "@echo off\r\n2pic " + folder + "\\proj\\logo " + folder + "\\proj\\logo.bmp\r\n");
+    QCOMPARE(wine.waitForRun().mid(2),
+             (QStringList{"2piclaunch.bat", "cmd", "/c", "%LARKSPAN_COMMAND%"}));
     QCOMPARE(Project::current().Files(), QStringList{"logo"});
     QVERIFY(convert.isHidden());
     QCOMPARE(dialogs.messages.size(), 0);
 
-    // Again with the same inputs: a second, equal entry. A folder with a blank is quoted.
+    // Again with the same inputs: a second, equal entry.
     convert.show();
     QDir(m_dir->path()).rename("proj", "my proj");
     Project::current().setProjectFolder(m_dir->filePath("my proj"));
     selectFile(*convert.File1, "logo.bmp");
     convert.Command1_Click();
-    QCOMPARE(contentOf("2piclaunch.bat"),
-             "@echo off\r\n2pic \"" + QFile::encodeName(m_dir->filePath("my proj")) + "/logo\" \"" +
-                 QFile::encodeName(m_dir->filePath("my proj")) + "/logo.bmp\"\r\n");
     QCOMPARE(Project::current().Files(), (QStringList{"logo", "logo"}));
 
     // Cancel writes nothing and adds nothing.
@@ -107,6 +105,7 @@ void ImportTest::convertWritesAndStartsTheScript()
 
 void ImportTest::convertRefusesWhatCannotWork()
 {
+    FakeWine wine;
     ScriptedDialogs dialogs;
     frmConvert& convert = LoadedWindows::instance().form<frmConvert>();
     convert.show();
@@ -123,23 +122,28 @@ void ImportTest::convertRefusesWhatCannotWork()
         convert.Command1_Click(); // nothing can run the script
         qputenv("PATH", path);
     }
-    QVERIFY(dialogs.messages[2].text.contains("2piclaunch.bat"));
+    QVERIFY(dialogs.messages[2].text.startsWith("Cannot start \"" + m_dir->filePath("work")));
     // A script that cannot be written, and a project folder that is gone.
-    QFile::remove("2piclaunch.bat");
-    QDir().mkdir("2piclaunch.bat");
+    QVERIFY(QFile::remove("2piclaunch.bat"));
+    QVERIFY(QDir().mkdir("2piclaunch.bat"));
     convert.Command1_Click();
-    QVERIFY(dialogs.messages[3].text.contains("2piclaunch.bat"));
+    QVERIFY(dialogs.messages[3].text.startsWith("Cannot write \"2piclaunch.bat\": "));
     QDir().rmdir("2piclaunch.bat");
+    qputenv("LC_ALL", "C.UTF-8");
+    convert.Text1->setText("5\u20ac"); // not in the interpreter's code page: nothing is written
+    convert.Command1_Click();
+    QVERIFY2(dialogs.messages[4].text.contains("U+20AC"), qPrintable(dialogs.messages[4].text));
+    QVERIFY(!QFile::exists("2piclaunch.bat"));
     Project::current().setProjectFolder(m_dir->filePath("gone"));
     convert.Command1_Click();
-    QVERIFY(dialogs.messages[4].text.contains(m_dir->filePath("gone")));
-    QCOMPARE(dialogs.messages.size(), 5);
+    QVERIFY(dialogs.messages[5].text.contains(m_dir->filePath("gone")));
+    QCOMPARE(dialogs.messages.size(), 6);
     QCOMPARE(Project::current().Files(), QStringList{});
-    // Names the interpreter would misread stay one argument each, and run nothing.
-    QCOMPARE(convertScriptLines("C:\\Proj", "logo", "logo.bmp").last(),
-             QString("2pic C:\\Proj/logo C:\\Proj/logo.bmp").replace('/', QDir::separator()));
-    QCOMPARE(convertScriptLines("/p", "a&b%c\"d", "x.bmp").last(),
-             QString("2pic \"/p/a&b%%c\"\"d\" /p/x.bmp").replace('/', QDir::separator()));
+    // A relative project folder is taken from the working folder.
+    QCOMPARE(
+        convertScriptLines("proj", "logo", "").last(),
+        QString("2pic Z:" + m_dir->filePath("work/proj/logo Z:") + m_dir->filePath("work/proj/"))
+            .replace('/', '\\'));
     QVERIFY(convert.isVisible());
     convert.hide();
 }

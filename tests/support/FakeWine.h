@@ -18,7 +18,7 @@ public:
         QFile file(script);
         if (file.open(QIODevice::WriteOnly)) {
             file.write("#!/bin/sh\n"
-                       "{ pwd; printf '%s\\n' \"$WINEDEBUG\" \"$@\"; } > \"" +
+                       "{ pwd; printf '%s\\n' \"$WINEDEBUG\" \"$LARKSPAN_COMMAND\" \"$@\"; } > \"" +
                        QFile::encodeName(log()) +
                        ".part\"\n"
                        "mv \"" +
@@ -32,8 +32,8 @@ public:
 
     QString log() const { return m_bin.filePath("wine.log"); }
 
-    // The lines the last run wrote (working folder, WINEDEBUG, arguments), waiting for it a
-    // few seconds at most; empty when it did not run.
+    // The lines the last run wrote (working folder, WINEDEBUG, LARKSPAN_COMMAND, arguments),
+    // waiting for it a few seconds at most; empty when it did not run.
     QStringList waitForRun() const
     {
         QElapsedTimer timer;
