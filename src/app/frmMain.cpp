@@ -371,8 +371,7 @@ void frmMain::mnuEditSelectAll_Click()
     frmDocument* document = activeDocument();
     if (!document)
         return;
-    document->rtfText->setSelStart(0);
-    document->rtfText->setSelLength(document->rtfText->Text().size());
+    document->rtfText->selectAll();
     document->rtfText->setFocus();
 }
 

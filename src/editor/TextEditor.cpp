@@ -1,70 +1,127 @@
 #include "editor/TextEditor.h"
 
-#include <QFontDatabase>
+#include "app/KeyboardState.h"
+#include "app/TextFile.h"
+#include "editor/EditorAccessible.h"
+#include "editor/EditorLook.h"
+
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPrinter>
-#include <QTextBlock>
 #include <QTextDocument>
-
-#include "app/KeyboardState.h"
-#include "app/TextFile.h"
 
 namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
+// Text goes into the widget in pieces of this many characters, so that no second whole copy
+// of a large file is held while it loads.
+constexpr qsizetype LoadPiece = 1 << 20;
 
-// Users edit C: columns must line up.
-QFont fixedPitchFont()
+// Every kind of line break becomes CR LF: a line separator would show as a break but count as
+// none, and no code page stores it.
+QByteArray normalizedUtf8(QStringView text)
 {
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    const QFontMetrics metrics(font);
-    if (metrics.horizontalAdvance(QStringLiteral("iiii")) !=
-        metrics.horizontalAdvance(QStringLiteral("WWWW"))) {
-        font.setFamily(QStringLiteral("monospace"));
-        font.setStyleHint(QFont::TypeWriter);
+    QByteArray bytes = text.toUtf8();
+    // Most text already has CR LF alone: it goes in as it is.
+    const auto isBreak = [&bytes](qsizetype i) {
+        const char c = bytes[i];
+        return c == '\n' || c == '\r' ||
+               (c == '\xe2' && i + 3 <= bytes.size() &&
+                QByteArrayView(bytes).sliced(i, 3) == QByteArrayView("\xe2\x80\xa8"));
+    };
+    qsizetype i = 0;
+    for (; i < bytes.size(); ++i) {
+        if (!isBreak(i))
+            continue;
+        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+            ++i;
+        else
+            break;
     }
-    return font;
-}
-
-// A line separator would show as a break but count as none, and no code page stores it: it
-// becomes a line break like the others.
-QString asPlainLines(const QString& text)
-{
-    QString lines = text;
-    lines.replace(QChar::LineSeparator, u'\n');
-    return lines;
-}
-
-// Whether the widget would type the key's text, by the widget's own rule.
-bool typesText(const QKeyEvent& event)
-{
-    const QString text = event.text();
-    if (text.isEmpty())
-        return false;
-    const QChar first = text.front();
-    if (first.category() == QChar::Other_Format)
-        return true;
-    const Qt::KeyboardModifiers modifiers = event.modifiers();
-    if (modifiers == Qt::ControlModifier || modifiers == (Qt::ControlModifier | Qt::ShiftModifier))
-        return false;
-    return first.isPrint() || first == u'\t' || first.category() == QChar::Other_PrivateUse ||
-           (first.isHighSurrogate() && text.size() > 1 && text[1].isLowSurrogate());
+    if (i == bytes.size())
+        return bytes;
+    QByteArray normalized = bytes.left(i);
+    normalized.reserve(bytes.size() + bytes.size() / 8);
+    for (; i < bytes.size(); ++i) {
+        if (!isBreak(i)) {
+            normalized += bytes[i];
+            continue;
+        }
+        normalized += "\r\n";
+        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+            ++i;
+        else if (bytes[i] == '\xe2')
+            i += 2;
+    }
+    return normalized;
 }
 
 } // namespace
 
+TextEditor::ChangeScope::ChangeScope(TextEditor& editor)
+    : m_editor(editor)
+{
+    ++m_editor.m_scopeDepth;
+}
+
+TextEditor::ChangeScope::~ChangeScope()
+{
+    if (--m_editor.m_scopeDepth > 0 || !m_editor.m_pending)
+        return;
+    m_editor.settlePendingSpan();
+    m_editor.m_pending = false;
+    const QString removed = std::exchange(m_editor.m_pendingRemoved, QString());
+    // The widget's own change signals come from the notices we no longer let through.
+    emit m_editor.textChanged();
+    if (const qsizetype lines = m_editor.lineCount(); lines != m_editor.m_lineCount) {
+        m_editor.m_lineCount = lines;
+        fitLineNumberMargin(m_editor);
+        emit m_editor.linesChanged();
+    }
+    const qsizetype at = m_editor.m_spanStart;
+    const qsizetype inserted = m_editor.m_spanEnd - at;
+    if (QAccessible::isActive()) {
+        QAccessibleTextUpdateEvent update(&m_editor, int(at), removed,
+                                          m_editor.textRange(at, inserted));
+        QAccessible::updateAccessibility(&update);
+    }
+    emit m_editor.Change(at, removed, inserted);
+}
+
 TextEditor::TextEditor(QWidget* parent)
-    : QPlainTextEdit(parent)
+    : QsciScintilla(parent)
 {
     setObjectName(QStringLiteral("rtfText"));
+    EditorAccessible::install();
+    setUtf8(true);
+    setEolMode(EolWindows);
+    SendScintilla(SCI_SETPASTECONVERTENDINGS, 1);
     // The document's history is the only one: the widget keeps no undo stack of its own.
-    setUndoRedoEnabled(false);
-    setLineWrapMode(QPlainTextEdit::NoWrap);
+    SendScintilla(SCI_SETUNDOCOLLECTION, 0);
+    setWrapMode(WrapNone);
+    setTabWidth(4);
+    setIndentationsUseTabs(true);
     // Every command is the main window's: the widget offers none of its own.
     setContextMenuPolicy(Qt::NoContextMenu);
-    setFont(fixedPitchFont());
-    connect(document(), &QTextDocument::contentsChange, this, &TextEditor::onContentsChange);
+    SendScintilla(SCI_USEPOPUP, SC_POPUP_NEVER);
+    // Positions are UTF-16 code units, found through this index in time that does not grow
+    // with the text.
+    SendScintilla(SCI_ALLOCATELINECHARACTERINDEX, SC_LINECHARACTERINDEX_UTF16);
+    setUpKeys();
+    applyEditorLook(*this);
+    // Only the notices sent before a change reach us: every notice after one would make the
+    // widget's accessibility layer count the text from its start.
+    SendScintilla(SCI_SETMODEVENTMASK, SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE);
+    connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
+            [this](int position, int type, const char* text, int length, int, int, int, int, int,
+                   int) { onModified(position, type, text, length); });
+    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int updated) {
+        if (QAccessible::isActive() && (updated & SC_UPDATE_SELECTION)) {
+            QAccessibleTextCursorEvent moved(this, int(position(send(SCI_GETCURRENTPOS))));
+            QAccessible::updateAccessibility(&moved);
+        }
+    });
     // Overwriting while the Insert key's toggle is on, as its indicator shows.
     const KeyboardState& keys = KeyboardState::instance();
     setOverwriteMode(keys.insert());
@@ -74,68 +131,94 @@ TextEditor::TextEditor(QWidget* parent)
 
 QString TextEditor::Text() const
 {
-    return Lines().join(CrLf);
+    const auto* bytes = static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
+    return QString::fromUtf8(bytes, SendScintilla(SCI_GETLENGTH));
 }
 
 QStringList TextEditor::Lines() const
 {
-    // The kept lines are what a save writes: should they ever disagree with the document in
-    // size, the document's own are taken.
-    const bool agree =
-        m_lines.count() == document()->blockCount() && m_length == document()->characterCount() - 1;
-    Q_ASSERT(agree);
-    return agree ? m_lines.toList() : linesOfDocument();
+    QStringList lines;
+    const qsizetype count = lineCount();
+    lines.reserve(count);
+    for (qsizetype line = 0; line < count; ++line)
+        lines.append(
+            bytesAsString(send(SCI_POSITIONFROMLINE, line), send(SCI_GETLINEENDPOSITION, line)));
+    return lines;
 }
 
 void TextEditor::setText(const QString& text)
 {
-    qsizetype lastLine = 0;
-    const QString removed = m_lines.text(0, 0, m_length, &lastLine);
-    m_replacingAll = true;
-    setPlainText(text);
-    m_replacingAll = false;
-    reloadLines();
-    emit Change(0, removed, m_length);
+    ChangeScope scope(*this);
+    SendScintilla(SCI_CLEARALL);
+    // Room for the whole text at once: growing the buffer later stalls the first edit.
+    send(SCI_ALLOCATE, text.size() + text.size() / 6);
+    for (qsizetype from = 0; from < text.size();) {
+        qsizetype to = std::min(text.size(), from + LoadPiece);
+        // A piece never ends inside a CR LF or a surrogate pair.
+        if (to < text.size() && (text[to - 1] == u'\r' || text[to - 1].isHighSurrogate()))
+            ++to;
+        appendNormalized(QStringView(text).mid(from, to - from));
+        from = to;
+    }
+    SendScintilla(SCI_GOTOPOS, 0);
+}
+
+void TextEditor::clear()
+{
+    ChangeScope scope(*this);
+    QsciScintilla::clear();
+}
+
+void TextEditor::appendNormalized(QStringView text)
+{
+    const QByteArray bytes = normalizedUtf8(text);
+    SendScintilla(SCI_APPENDTEXT, bytes.size(), bytes.constData());
 }
 
 qsizetype TextEditor::SelStart() const
 {
-    return toCrlfPosition(textCursor().selectionStart());
+    return position(SendScintilla(SCI_GETSELECTIONSTART));
 }
 
 void TextEditor::setSelStart(qsizetype position)
 {
-    QTextCursor cursor = textCursor();
-    cursor.setPosition(int(toEditorPosition(position)));
-    setTextCursor(cursor);
+    send(SCI_GOTOPOS, caretBytePosition(position));
 }
 
 qsizetype TextEditor::SelLength() const
 {
-    const QTextCursor cursor = textCursor();
-    return toCrlfPosition(cursor.selectionEnd()) - toCrlfPosition(cursor.selectionStart());
+    return position(SendScintilla(SCI_GETSELECTIONEND)) - SelStart();
 }
 
 void TextEditor::setSelLength(qsizetype length)
 {
-    QTextCursor cursor = textCursor();
     const qsizetype start = SelStart();
-    cursor.setPosition(int(toEditorPosition(start)));
-    cursor.setPosition(int(toEditorPosition(start + std::max<qsizetype>(0, length))),
-                       QTextCursor::KeepAnchor);
-    setTextCursor(cursor);
+    // The view stays where it is: bringing the far end into view would colour all before it.
+    send(SCI_SETANCHOR, caretBytePosition(start));
+    send(SCI_SETCURRENTPOS, caretBytePosition(start + std::max<qsizetype>(0, length)));
 }
 
 QString TextEditor::SelText() const
 {
-    return textCursor().selectedText().replace(QChar::ParagraphSeparator, CrLf);
+    return bytesAsString(SendScintilla(SCI_GETSELECTIONSTART), SendScintilla(SCI_GETSELECTIONEND));
 }
 
 void TextEditor::setSelText(const QString& text)
 {
-    QTextCursor cursor = textCursor();
-    cursor.insertText(asPlainLines(text));
-    setTextCursor(cursor);
+    ChangeScope scope(*this);
+    SendScintilla(SCI_REPLACESEL, normalizedUtf8(text).constData());
+}
+
+void TextEditor::paste()
+{
+    ChangeScope scope(*this);
+    QsciScintilla::paste();
+}
+
+void TextEditor::cut()
+{
+    ChangeScope scope(*this);
+    QsciScintilla::cut();
 }
 
 QString TextEditor::LoadFile(const QString& path)
@@ -151,8 +234,8 @@ void TextEditor::SelPrint(QPrinter* printer) const
 {
     QTextDocument printed;
     printed.setDefaultFont(font());
-    const QTextCursor cursor = textCursor();
-    printed.setPlainText(cursor.hasSelection() ? cursor.selectedText() : document()->toRawText());
+    const QString text = SendScintilla(SCI_GETSELECTIONEMPTY) ? Text() : SelText();
+    printed.setPlainText(QString(text).replace(CrLf, QStringLiteral("\n")));
     // What is printed follows the selection alone, not the range picked in the dialog.
     printer->setPrintRange(QPrinter::AllPages);
     printer->setFromTo(0, 0);
@@ -161,38 +244,116 @@ void TextEditor::SelPrint(QPrinter* printer) const
 
 QString TextEditor::textRange(qsizetype position, qsizetype length) const
 {
-    QTextCursor cursor(document());
-    cursor.setPosition(int(position));
-    cursor.setPosition(int(position + length), QTextCursor::KeepAnchor);
-    return cursor.selectedText().replace(QChar::ParagraphSeparator, u'\n');
+    return bytesAsString(bytePosition(position), bytePosition(position + length));
 }
 
 void TextEditor::replaceRange(qsizetype position, qsizetype length, const QString& text)
 {
-    QTextCursor cursor(document());
-    cursor.setPosition(int(position));
-    cursor.setPosition(int(position + length), QTextCursor::KeepAnchor);
-    cursor.insertText(text);
+    ChangeScope scope(*this);
+    const QByteArray bytes = text.toUtf8();
+    SendScintilla(SCI_SETTARGETRANGE, bytePosition(position), bytePosition(position + length));
+    SendScintilla(SCI_REPLACETARGET, bytes.size(), bytes.constData());
+}
+
+qsizetype TextEditor::textLength() const
+{
+    return position(SendScintilla(SCI_GETLENGTH));
 }
 
 qsizetype TextEditor::lineOfPosition(qsizetype position) const
 {
-    // The last line whose CR LF-counted start is at most one past the position.
-    qsizetype low = 0;
-    qsizetype high = lineCount() - 1;
-    while (low < high) {
-        const qsizetype middle = (low + high + 1) / 2;
-        if (crlfStartOfLine(middle) <= position + 1)
-            low = middle;
-        else
-            high = middle - 1;
-    }
-    return low;
+    const qsizetype line =
+        SendScintilla(SCI_LINEFROMINDEXPOSITION, std::max<qsizetype>(0, position + 1),
+                      long(SC_LINECHARACTERINDEX_UTF16));
+    return std::min(line, lineCount() - 1);
 }
 
 qsizetype TextEditor::lineCount() const
 {
-    return document()->blockCount();
+    return SendScintilla(SCI_GETLINECOUNT);
+}
+
+qsizetype TextEditor::bytePosition(qsizetype position) const
+{
+    const qsizetype at = std::max<qsizetype>(0, position);
+    const qsizetype line =
+        SendScintilla(SCI_LINEFROMINDEXPOSITION, at, long(SC_LINECHARACTERINDEX_UTF16));
+    const qsizetype lineStart = send(SCI_POSITIONFROMLINE, line);
+    const qsizetype lineEnd = line + 1 < lineCount()
+                                  ? qsizetype(send(SCI_POSITIONFROMLINE, line + 1))
+                                  : qsizetype(SendScintilla(SCI_GETLENGTH));
+    const qsizetype within =
+        at - SendScintilla(SCI_INDEXPOSITIONFROMLINE, line, long(SC_LINECHARACTERINDEX_UTF16));
+    if (within <= 0)
+        return lineStart;
+    const qsizetype byte = SendScintilla(SCI_POSITIONRELATIVECODEUNITS, lineStart, long(within));
+    return byte > lineStart && byte <= lineEnd ? byte : lineEnd;
+}
+
+qsizetype TextEditor::position(qsizetype bytePosition) const
+{
+    const qsizetype line = send(SCI_LINEFROMPOSITION, bytePosition);
+    const qsizetype lineStart = send(SCI_POSITIONFROMLINE, line);
+    return SendScintilla(SCI_INDEXPOSITIONFROMLINE, line, long(SC_LINECHARACTERINDEX_UTF16)) +
+           SendScintilla(SCI_COUNTCODEUNITS, lineStart, long(bytePosition));
+}
+
+// The caret never stands between a CR and its LF.
+qsizetype TextEditor::caretBytePosition(qsizetype position) const
+{
+    const qsizetype byte = bytePosition(position);
+    if (byte > 0 && send(SCI_GETCHARAT, byte - 1) == '\r' && send(SCI_GETCHARAT, byte) == '\n')
+        return byte - 1;
+    return byte;
+}
+
+QString TextEditor::bytesAsString(qsizetype from, qsizetype to) const
+{
+    if (to <= from)
+        return {};
+    QByteArray bytes(to - from + 1, Qt::Uninitialized);
+    SendScintilla(SCI_GETTEXTRANGE, long(from), long(to), bytes.data());
+    return QString::fromUtf8(bytes.constData(), to - from);
+}
+
+void TextEditor::onModified(int bytePosition, int type, const char*, int byteLength)
+{
+    if (!(type & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE)))
+        return;
+    settlePendingSpan();
+    const qsizetype at = position(bytePosition);
+    const QString removed = type & SC_MOD_BEFOREDELETE
+                                ? bytesAsString(bytePosition, bytePosition + byteLength)
+                                : QString();
+    if (!m_pending) {
+        m_pending = true;
+        m_spanStart = at;
+        m_spanEnd = at + removed.size();
+        m_pendingRemoved = removed;
+    } else {
+        // The span grows over the text between it and this change, still as it first stood.
+        const qsizetype start = std::min(m_spanStart, at);
+        const qsizetype end = std::max(m_spanEnd, at + removed.size());
+        m_pendingRemoved = textRange(start, m_spanStart - start) + m_pendingRemoved +
+                           textRange(m_spanEnd, end - m_spanEnd);
+        m_spanStart = start;
+        m_spanEnd = end;
+    }
+    // How much the change inserts is known only once it is done, from the length it leaves.
+    m_lengthBefore = textLength();
+    // A change made outside any of our entry points is reported just after it.
+    if (m_scopeDepth == 0)
+        QMetaObject::invokeMethod(
+            this, [this] { ChangeScope flush(*this); }, Qt::QueuedConnection);
+}
+
+void TextEditor::settlePendingSpan()
+{
+    if (!m_pending)
+        return;
+    const qsizetype length = textLength();
+    m_spanEnd += length - m_lengthBefore;
+    m_lengthBefore = length;
 }
 
 bool TextEditor::event(QEvent* event)
@@ -208,14 +369,21 @@ bool TextEditor::event(QEvent* event)
             return true;
         }
     }
-    return QPlainTextEdit::event(event);
+    ChangeScope scope(*this);
+    return QsciScintilla::event(event);
+}
+
+bool TextEditor::viewportEvent(QEvent* event)
+{
+    ChangeScope scope(*this);
+    return QsciScintilla::viewportEvent(event);
 }
 
 void TextEditor::keyPressEvent(QKeyEvent* event)
 {
     emit KeyDown();
-    if (event->key() == Qt::Key_Insert &&
-        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (event->key() == Qt::Key_Insert && modifiers == Qt::NoModifier) {
         event->accept(); // the keyboard state toggles, and the editor with it
         return;
     }
@@ -229,29 +397,51 @@ void TextEditor::keyPressEvent(QKeyEvent* event)
             return;
         }
     }
-    // Overwriting a character, the widget would delete it and then insert: two changes for one
-    // key. Only the text change goes in the edit block: the widget's caret moves and layout must
-    // not run while the document is mid-change.
-    QTextCursor cursor = textCursor();
-    if (overwriteMode() && !cursor.hasSelection() && !cursor.atBlockEnd() && typesText(*event)) {
-        cursor.beginEditBlock();
-        cursor.deleteChar();
-        cursor.insertText(event->text());
-        cursor.endEditBlock();
-        setTextCursor(cursor);
-        ensureCursorVisible();
+    // A Ctrl key that is no editing command types nothing.
+    if ((modifiers & Qt::ControlModifier) && !(modifiers & Qt::AltModifier) &&
+        event->key() < Qt::Key_Escape) {
         event->accept();
         return;
     }
-    // Shift+Enter would put in a line separator, which shows as a break but is none, and which
-    // no code page stores: it breaks the line like Enter.
-    if (event->matches(QKeySequence::InsertLineSeparator)) {
-        QKeyEvent enter(event->type(), Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-        QPlainTextEdit::keyPressEvent(&enter);
-        event->setAccepted(enter.isAccepted());
+    // Tab puts in a tab in place of the selection, even one over several lines.
+    if (event->key() == Qt::Key_Tab && modifiers == Qt::NoModifier) {
+        SendScintilla(SCI_REPLACESEL, "\t");
+        event->accept();
         return;
     }
-    QPlainTextEdit::keyPressEvent(event);
+    QsciScintilla::keyPressEvent(event);
+}
+
+// Input methods see the caret's line only: the widget would hand them its whole paragraph,
+// which in a file with no blank line is the whole text.
+QVariant TextEditor::inputMethodQuery(Qt::InputMethodQuery query) const
+{
+    if (query != Qt::ImSurroundingText && query != Qt::ImCursorPosition &&
+        query != Qt::ImAnchorPosition)
+        return QsciScintilla::inputMethodQuery(query);
+    const qsizetype caret = SendScintilla(SCI_GETCURRENTPOS);
+    const qsizetype line = send(SCI_LINEFROMPOSITION, caret);
+    const qsizetype start = send(SCI_POSITIONFROMLINE, line);
+    const qsizetype end = send(SCI_GETLINEENDPOSITION, line);
+    if (query == Qt::ImSurroundingText)
+        return bytesAsString(start, end);
+    const qsizetype byte = query == Qt::ImCursorPosition
+                               ? caret
+                               : std::clamp<qsizetype>(SendScintilla(SCI_GETANCHOR), start, end);
+    return int(position(byte) - position(start));
+}
+
+void TextEditor::changeEvent(QEvent* event)
+{
+    QsciScintilla::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        applyEditorLook(*this);
+}
+
+void TextEditor::mouseReleaseEvent(QMouseEvent* event)
+{
+    QsciScintilla::mouseReleaseEvent(event);
+    emit Click();
 }
 
 bool TextEditor::canInsertFromMimeData(const QMimeData* source) const
@@ -260,109 +450,45 @@ bool TextEditor::canInsertFromMimeData(const QMimeData* source) const
 }
 
 // Only the plain text of what is pasted or dropped.
-void TextEditor::insertFromMimeData(const QMimeData* source)
+QByteArray TextEditor::fromMimeData(const QMimeData* source, bool& rectangular) const
 {
-    if (!source->hasText())
-        return;
-    QTextCursor cursor = textCursor();
-    cursor.insertText(asPlainLines(source->text()));
-    setTextCursor(cursor);
-    ensureCursorVisible();
+    rectangular = false;
+    return normalizedUtf8(source->text());
 }
 
-void TextEditor::mouseReleaseEvent(QMouseEvent* event)
-{
-    QPlainTextEdit::mouseReleaseEvent(event);
-    emit Click();
-}
-
-QMimeData* TextEditor::createMimeDataFromSelection() const
+QMimeData* TextEditor::toMimeData(const QByteArray& text, bool) const
 {
     auto* data = new QMimeData;
-    data->setText(SelText());
+    data->setText(QString::fromUtf8(text));
     return data;
 }
 
-void TextEditor::onContentsChange(int position, int removed, int added)
+void TextEditor::setUpKeys()
 {
-    if (m_replacingAll)
-        return;
-    // The reported counts may take in the document's closing separator; a report that does not
-    // add up is taken as a change of the whole text.
-    const qsizetype oldLength = m_length;
-    const qsizetype newLength = document()->characterCount() - 1;
-    qsizetype at = position;
-    qsizetype removedLength = std::min<qsizetype>(removed, oldLength - at);
-    qsizetype addedLength = std::min<qsizetype>(added, newLength - at);
-    if (at < 0 || removedLength < 0 || addedLength < 0 ||
-        oldLength - removedLength + addedLength != newLength) {
-        at = 0;
-        removedLength = oldLength;
-        addedLength = newLength;
+    // The keys a plain text box has, and no more.
+    SendScintilla(SCI_CLEARALLCMDKEYS);
+    const auto bind = [this](int key, int modifiers, int command) {
+        SendScintilla(SCI_ASSIGNCMDKEY, key + (modifiers << 16), command);
+    };
+    struct Move {
+        int key, command, wordCommand;
+    };
+    for (const Move& move :
+         {Move{SCK_LEFT, SCI_CHARLEFT, SCI_WORDLEFT}, Move{SCK_RIGHT, SCI_CHARRIGHT, SCI_WORDRIGHT},
+          Move{SCK_UP, SCI_LINEUP, SCI_LINEUP}, Move{SCK_DOWN, SCI_LINEDOWN, SCI_LINEDOWN},
+          Move{SCK_HOME, SCI_HOME, SCI_DOCUMENTSTART}, Move{SCK_END, SCI_LINEEND, SCI_DOCUMENTEND},
+          Move{SCK_PRIOR, SCI_PAGEUP, SCI_PAGEUP}, Move{SCK_NEXT, SCI_PAGEDOWN, SCI_PAGEDOWN}}) {
+        // Each command's extending form follows it.
+        bind(move.key, 0, move.command);
+        bind(move.key, SCMOD_SHIFT, move.command + 1);
+        bind(move.key, SCMOD_CTRL, move.wordCommand);
+        bind(move.key, SCMOD_CTRL | SCMOD_SHIFT, move.wordCommand + 1);
     }
-    if (removedLength == 0 && addedLength == 0)
-        return;
-
-    const QTextBlock first = document()->findBlock(int(at));
-    const qsizetype firstLine = first.blockNumber();
-    qsizetype lastLine = firstLine;
-    const QString removedText =
-        m_lines.text(firstLine, at - first.position(), removedLength, &lastLine);
-    if (removedLength == addedLength && removedText == textRange(at, addedLength))
-        return; // only the formatting changed
-
-    const qsizetype lastNewLine = document()->findBlock(int(at + addedLength)).blockNumber();
-    QStringList newLines;
-    QTextBlock block = first;
-    for (qsizetype line = firstLine; line <= lastNewLine && block.isValid(); ++line) {
-        newLines.append(block.text());
-        block = block.next();
-    }
-    m_lines.replace(firstLine, lastLine - firstLine + 1, newLines);
-    m_length = newLength;
-    emit Change(at, removedText, addedLength);
-}
-
-void TextEditor::reloadLines()
-{
-    m_lines.assign(linesOfDocument());
-    m_length = document()->characterCount() - 1;
-}
-
-// Each block's raw text: toPlainText() would turn a no-break space into a blank.
-QStringList TextEditor::linesOfDocument() const
-{
-    QStringList lines;
-    lines.reserve(document()->blockCount());
-    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next())
-        lines.append(block.text());
-    return lines;
-}
-
-qsizetype TextEditor::crlfStartOfLine(qsizetype line) const
-{
-    // Every line break before it counts one character more than in the editor.
-    return document()->findBlockByNumber(int(line)).position() + line;
-}
-
-qsizetype TextEditor::toEditorPosition(qsizetype crlfPosition) const
-{
-    const qsizetype position = std::max<qsizetype>(0, crlfPosition);
-    qsizetype low = 0;
-    qsizetype high = lineCount() - 1;
-    while (low < high) {
-        const qsizetype middle = (low + high + 1) / 2;
-        if (crlfStartOfLine(middle) <= position)
-            low = middle;
-        else
-            high = middle - 1;
-    }
-    const QTextBlock block = document()->findBlockByNumber(int(low));
-    return block.position() +
-           std::min<qsizetype>(position - crlfStartOfLine(low), block.length() - 1);
-}
-
-qsizetype TextEditor::toCrlfPosition(qsizetype editorPosition) const
-{
-    return editorPosition + document()->findBlock(int(editorPosition)).blockNumber();
+    bind(SCK_BACK, 0, SCI_DELETEBACK);
+    bind(SCK_BACK, SCMOD_SHIFT, SCI_DELETEBACK);
+    bind(SCK_BACK, SCMOD_CTRL, SCI_DELWORDLEFT);
+    bind(SCK_DELETE, 0, SCI_CLEAR);
+    bind(SCK_DELETE, SCMOD_CTRL, SCI_DELWORDRIGHT);
+    bind(SCK_RETURN, 0, SCI_NEWLINE);
+    bind(SCK_RETURN, SCMOD_SHIFT, SCI_NEWLINE);
 }

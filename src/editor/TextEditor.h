@@ -1,15 +1,15 @@
 #pragma once
 
-#include "editor/LineStore.h"
+#include <Qsci/qsciscintilla.h>
 
-#include <QPlainTextEdit>
 #include <QStringList>
 
 class QPrinter;
 
 // The document editor: plain text, seen by the rest of the program as its whole text with
-// CR LF between lines, where a caret position counts a CR LF as two characters.
-class TextEditor : public QPlainTextEdit {
+// CR LF between lines, where a position counts UTF-16 code units and a CR LF as two.
+// The widget holds the text as UTF-8; positions are translated through its line index.
+class TextEditor : public QsciScintilla {
     Q_OBJECT
 
 public:
@@ -17,10 +17,11 @@ public:
 
     // The whole text exactly as held, CR LF between lines.
     QString Text() const;
-    // The same text as lines, without their breaks; cheap, as the editor keeps them.
+    // The same text as lines, without their breaks.
     QStringList Lines() const;
-    // Replaces the whole text as one change; any kind of line break starts a new line.
-    void setText(const QString& text);
+    // Replaces the whole text as one change; any kind of line break becomes CR LF.
+    void setText(const QString& text) override;
+    void clear() override;
 
     qsizetype SelStart() const;
     // Puts the caret there, with nothing selected.
@@ -30,49 +31,77 @@ public:
     QString SelText() const;
     // Replaces the selection, or inserts at the caret; the caret ends after the new text.
     void setSelText(const QString& text);
+    void paste() override;
+    void cut() override;
 
     // Loads the file whole in place of the text; returns the empty text, or why it failed.
     QString LoadFile(const QString& path);
     // Prints the selection, or the whole text when nothing is selected.
     void SelPrint(QPrinter* printer) const;
 
-    // The editor's own coordinates, in which a line break is the one character '\n'.
+    // The text in positions as above, taken and replaced verbatim.
     QString textRange(qsizetype position, qsizetype length) const;
     void replaceRange(qsizetype position, qsizetype length, const QString& text);
+    qsizetype textLength() const;
 
-    // The 0-based line of a caret position counted with CR LF as two characters: a position
-    // between a CR and its LF is on the next line.
+    // The 0-based line of a position: a position between a CR and its LF is on the next line.
     qsizetype lineOfPosition(qsizetype position) const;
     qsizetype lineCount() const;
+
+    // Between positions and the widget's byte offsets.
+    qsizetype bytePosition(qsizetype position) const;
+    qsizetype position(qsizetype bytePosition) const;
 
 signals:
     // A key went down, before it acts.
     void KeyDown();
     // A click placed the caret.
     void Click();
-    // The text changed, by the user or by code: at position (a line break one character),
-    // insertedLength characters took the place of `removed`.
+    // The text changed, by the user or by code: at position, insertedLength characters took
+    // the place of `removed`. One user action gives one change, reported once it is done.
     void Change(qsizetype position, const QString& removed, qsizetype insertedLength);
 
 protected:
     bool event(QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    bool canInsertFromMimeData(const QMimeData* source) const override;
-    void insertFromMimeData(const QMimeData* source) override;
+    void changeEvent(QEvent* event) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    QMimeData* createMimeDataFromSelection() const override;
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    QByteArray fromMimeData(const QMimeData* source, bool& rectangular) const override;
+    QMimeData* toMimeData(const QByteArray& text, bool rectangular) const override;
 
 private:
-    void onContentsChange(int position, int removed, int added);
-    void reloadLines();
-    QStringList linesOfDocument() const;
-    qsizetype crlfStartOfLine(qsizetype line) const;
-    qsizetype toEditorPosition(qsizetype crlfPosition) const;
-    qsizetype toCrlfPosition(qsizetype editorPosition) const;
+    // Changes that happen while one is alive are reported as one when the outermost ends.
+    class ChangeScope {
+    public:
+        explicit ChangeScope(TextEditor& editor);
+        ~ChangeScope();
 
-    // The text of every line as it stood after the last change: what a change removed is read
-    // here, since the editor reports only where its text changed.
-    LineStore m_lines;
-    qsizetype m_length = 0; // in the editor's coordinates
-    bool m_replacingAll = false;
+    private:
+        TextEditor& m_editor;
+    };
+
+    // A message to the widget with position arguments.
+    long send(unsigned int message, qsizetype wParam = 0, qsizetype lParam = 0) const
+    {
+        return SendScintilla(message, static_cast<unsigned long>(wParam), long(lParam));
+    }
+    void onModified(int bytePosition, int type, const char* text, int byteLength);
+    void settlePendingSpan();
+    void setUpKeys();
+    qsizetype caretBytePosition(qsizetype position) const;
+    QString bytesAsString(qsizetype from, qsizetype to) const;
+    void appendNormalized(QStringView text);
+
+    int m_scopeDepth = 0;
+    qsizetype m_lineCount = 1;
+    // The change not yet reported: the span of the current text it covers, and what that
+    // span held before it.
+    bool m_pending = false;
+    qsizetype m_spanStart = 0;
+    qsizetype m_spanEnd = 0;
+    QString m_pendingRemoved;
+    qsizetype m_lengthBefore = 0; // the text's length before the latest part of it
 };

@@ -10,7 +10,7 @@ class UndoHistory {
 public:
     static constexpr qsizetype Capacity = 1000;
 
-    // The text that undo and redo change, in positions where a line break is one character.
+    // The text that undo and redo change, in the positions its changes were recorded in.
     class Text {
     public:
         virtual ~Text() = default;

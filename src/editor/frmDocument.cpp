@@ -14,7 +14,7 @@ constexpr int ClientWidth = 5670;
 constexpr int ClientHeight = 4500;
 constexpr int StatusBarHeight = 255;
 
-// The history works on the editor's text in the editor's own coordinates.
+// The history works on the editor's text in its positions.
 class EditorText : public UndoHistory::Text {
 public:
     explicit EditorText(TextEditor& editor)
@@ -146,7 +146,5 @@ void frmDocument::stepHistory(bool forward)
     InUndo = false;
     if (!stepped)
         return;
-    QTextCursor cursor = rtfText->textCursor();
-    cursor.movePosition(QTextCursor::End);
-    rtfText->setTextCursor(cursor);
+    rtfText->setSelStart(rtfText->textLength());
 }

@@ -1,5 +1,8 @@
 #include "editor/TextEditor.h"
 
+#include <Qsci/qscilexercpp.h>
+
+#include <QAccessible>
 #include <QClipboard>
 #include <QMimeData>
 #include <QtTest>
@@ -11,7 +14,35 @@ private slots:
     void textIsRawWithCrLf();
     void selectionCountsCrLfAsTwo();
     void copiesAndPastesPlainText();
+    void editsNeitherNotifyTheWidgetNorGrowWithTheText();
+    void coloursC_data();
+    void coloursC();
+    void assistiveQueriesSeePositions();
 };
+
+namespace {
+
+using Sci = QsciScintillaBase;
+
+// Nanoseconds for twenty typed characters in the middle of a text of about the given size.
+double keyCost(TextEditor& editor, qsizetype size)
+{
+    const QString line = QStringLiteral("    total = total + values[i]; /* sum */\r\n");
+    editor.setText(line.repeated(size / line.size()));
+    editor.setSelStart(editor.textLength() / 2);
+    QList<double> costs;
+    for (int i = 0; i < 15; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        for (int key = 0; key < 20; ++key)
+            QTest::keyClick(&editor, Qt::Key(Qt::Key_A + key));
+        costs.append(double(timer.nsecsElapsed()));
+    }
+    std::sort(costs.begin(), costs.end());
+    return costs[costs.size() / 2];
+}
+
+} // namespace
 
 void TextEditorTest::textIsRawWithCrLf()
 {
@@ -20,7 +51,7 @@ void TextEditorTest::textIsRawWithCrLf()
     editor.setText(QStringLiteral("a\u00a0b\r\nc\nd\re\t\x01"));
     QCOMPARE(editor.Text(), QStringLiteral("a\u00a0b\r\nc\r\nd\r\ne\t\x01"));
     QCOMPARE(editor.lineCount(), 4);
-    QVERIFY(!editor.isUndoRedoEnabled());
+    QCOMPARE(editor.SendScintilla(QsciScintillaBase::SCI_GETUNDOCOLLECTION), 0);
     const QFontMetrics metrics(editor.font());
     QCOMPARE(metrics.horizontalAdvance("iiii"), metrics.horizontalAdvance("WWWW"));
 }
@@ -76,6 +107,95 @@ void TextEditorTest::copiesAndPastesPlainText()
     QCOMPARE(editor.Text(), QString("plain\r\nnext"));
     editor.setSelText(QString("x\u2028y"));
     QCOMPARE(editor.Text(), QString("plain\r\nnextx\r\ny"));
+}
+
+void TextEditorTest::editsNeitherNotifyTheWidgetNorGrowWithTheText()
+{
+    TextEditor editor;
+    editor.resize(400, 300);
+    editor.show();
+    // Screen readers come with an interface of their own: the widget's counts from the start.
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&editor);
+    QVERIFY(accessible && accessible->textInterface());
+    QSignalSpy notices(&editor, &Sci::SCN_MODIFIED);
+    QSignalSpy changes(&editor, &TextEditor::Change);
+    editor.setText("ab\r\ncd");
+    QTest::keyClicks(&editor, "xy");
+    QTest::keyClick(&editor, Qt::Key_Return);
+    QTest::keyClick(&editor, Qt::Key_Backspace);
+    editor.setSelLength(4);
+    QTest::keyClick(&editor, Qt::Key_Delete);
+    QCOMPARE(editor.Text(), QString("xycd"));
+    QCOMPARE(changes.size(), 6);
+    QVERIFY(!notices.isEmpty());
+    for (const QList<QVariant>& notice : notices)
+        QCOMPARE(notice[1].toInt() & (Sci::SC_MOD_INSERTTEXT | Sci::SC_MOD_DELETETEXT), 0);
+
+    // Sixteen times the text costs a key nowhere near sixteen times as much.
+    const double small = keyCost(editor, 500'000);
+    const double large = keyCost(editor, 8'000'000);
+    QCOMPARE_LT(large, 4 * small);
+}
+
+void TextEditorTest::coloursC_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("marker");
+    QTest::addColumn<int>("style");
+    const QString opened = "/* opened far above\r\n" + QString("x = 1;\r\n").repeated(400);
+    QTest::newRow("comment opened above") << opened + "end */ int i;"
+                                          << "end" << int(QsciLexerCPP::Comment);
+    QTest::newRow("after that comment") << opened + "end */ int i;"
+                                        << "int" << int(QsciLexerCPP::Keyword);
+    QTest::newRow("escaped quote") << R"(s = "a\"b"; int j;)"
+                                   << "b" << int(QsciLexerCPP::DoubleQuotedString);
+    QTest::newRow("after that string") << R"(s = "a\"b"; int j;)"
+                                       << "int" << int(QsciLexerCPP::Keyword);
+    QTest::newRow("preprocessor") << "int k;\r\n#include <stdio.h>\r\n"
+                                  << "stdio" << int(QsciLexerCPP::PreProcessor);
+}
+
+void TextEditorTest::coloursC()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, marker);
+    QFETCH(int, style);
+    TextEditor editor;
+    editor.resize(400, 300);
+    editor.show();
+    editor.setText(text);
+    const qsizetype at = text.lastIndexOf(marker);
+    // What is on screen gets its colours, whatever stood above it.
+    editor.setSelStart(at);
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    QTRY_COMPARE(int(editor.SendScintilla(Sci::SCI_GETSTYLEAT, long(editor.bytePosition(at)))),
+                 style);
+}
+
+void TextEditorTest::assistiveQueriesSeePositions()
+{
+    TextEditor editor;
+    editor.setText("\u00e9b\r\n\u20acd\r\nlast");
+    QAccessibleTextInterface* text =
+        QAccessible::queryAccessibleInterface(&editor)->textInterface();
+    QCOMPARE(text->characterCount(), 12);
+    QCOMPARE(text->text(1, 6), QString("b\r\n\u20acd"));
+    text->setCursorPosition(3); // between CR and LF
+    QCOMPARE(text->cursorPosition(), 2);
+    text->setSelection(0, 4, 8);
+    QCOMPARE(editor.SelText(), QString("\u20acd\r\n"));
+    int start = 0;
+    int end = 0;
+    text->selection(0, &start, &end);
+    QCOMPARE(QPair(start, end), QPair(4, 8));
+
+    editor.setSelText("x");
+    // Input methods get the caret's line alone.
+    editor.setSelStart(6);
+    const QWidget& widget = editor;
+    QCOMPARE(widget.inputMethodQuery(Qt::ImSurroundingText).toString(), QString("xlast"));
+    QCOMPARE(widget.inputMethodQuery(Qt::ImCursorPosition).toInt(), 2);
+    QCOMPARE(widget.inputMethodQuery(Qt::ImAnchorPosition).toInt(), 2);
 }
 
 QTEST_MAIN(TextEditorTest)

@@ -1,0 +1,11 @@
+#pragma once
+
+class QsciScintilla;
+
+// How the editor shows text, display only: C colours for every kind of document from one
+// table that reads on light and dark palettes, the fixed-pitch font, line numbers and brace
+// matching. Applied again when the palette changes.
+void applyEditorLook(QsciScintilla& editor);
+
+// Sizes the line-number margin to the widest line number; cheap when nothing changed.
+void fitLineNumberMargin(QsciScintilla& editor);
