@@ -4,6 +4,10 @@
 
 #include <QPrinter>
 
+// Files are read and written in the code pages the locale picks: every test program that answers
+// dialogs runs in one of pages 1252 and 437, whatever the machine's locale, also outside CTest.
+[[maybe_unused]] static const bool pinnedLocale = qputenv("LC_ALL", "C.UTF-8");
+
 ScriptedDialogs::ScriptedDialogs()
     : m_previous(Toolkit::setDialogService(this))
 {
