@@ -188,6 +188,9 @@ CodePage::CodePage(int number)
                                       .value_or(char16_t(byte < 0xA0 ? byte : 0xF700 + byte));
         if (byte >= 0x80)
             m_fromUnicode.insert(m_toUnicode[byte], char(byte));
+        const QByteArray utf8 = QString(QChar(m_toUnicode[byte])).toUtf8();
+        std::copy(utf8.cbegin(), utf8.cend(), m_toUtf8[byte].begin());
+        m_toUtf8[byte][3] = char(utf8.size());
     }
 }
 
@@ -225,6 +228,19 @@ QString CodePage::decode(QByteArrayView bytes) const
     for (const char byte : bytes)
         *out++ = QChar(m_toUnicode[uchar(byte)]);
     return text;
+}
+
+char* CodePage::decodeToUtf8(QByteArrayView bytes, char* out) const
+{
+    for (const char byte : bytes) {
+        if (uchar(byte) < 0x80) {
+            *out++ = byte;
+            continue;
+        }
+        const std::array<char, 4>& utf8 = m_toUtf8[uchar(byte)];
+        out = std::copy_n(utf8.cbegin(), utf8[3], out);
+    }
+    return out;
 }
 
 char* CodePage::encode(QStringView text, char* out, qsizetype& unstorableAt) const

@@ -39,6 +39,11 @@ public:
     qsizetype maxBytesPerUnit() const { return m_systemConverter ? 3 : 1; }
 
     QString decode(QByteArrayView bytes) const;
+    // A single-byte page decodes each byte alone, so its text may be split anywhere.
+    bool isSingleByte() const { return !m_systemConverter; }
+    // Single-byte pages only: writes the bytes' text as UTF-8 from `out` on, at most three
+    // bytes for each, and returns the end.
+    char* decodeToUtf8(QByteArrayView bytes, char* out) const;
     // Writes the bytes of the text from `out` on and returns the end; nullptr when a character
     // cannot be stored, with its index in `unstorableAt`.
     char* encode(QStringView text, char* out, qsizetype& unstorableAt) const;
@@ -50,5 +55,6 @@ private:
     bool m_valid = false;
     bool m_systemConverter = false; // Windows' multi-byte pages, converted by the system
     std::array<char16_t, 256> m_toUnicode{};
-    QHash<char16_t, char> m_fromUnicode; // the bytes from 0x80 up
+    std::array<std::array<char, 4>, 256> m_toUtf8{}; // the last one counts the others
+    QHash<char16_t, char> m_fromUnicode;             // the bytes from 0x80 up
 };

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringDecoder>
 
 namespace {
 
@@ -30,35 +31,52 @@ QString describeCharacter(char32_t c)
              QString::number(static_cast<uint>(c), 16).toUpper().rightJustified(4, u'0'));
 }
 
-// A message naming the character at `at` of `line`, and the line of the file it stands on.
-QString unstorableCharacter(const QStringList& lines, qsizetype line, qsizetype at,
-                            const CodePage& page)
+// A message naming the character that `from` begins with, on that line of the file.
+QString unstorableCharacter(qsizetype lineNumber, QStringView from, const CodePage& page)
 {
-    qsizetype lineNumber = 1 + line + lines[line].left(at).count(u'\n');
-    for (qsizetype before = 0; before < line; ++before)
-        lineNumber += lines[before].count(u'\n');
-    const char32_t c = QStringView(lines[line]).mid(at).toUcs4().value(0);
     return QStringLiteral("line %1 holds the character %2, which the code page %3 cannot store")
         .arg(lineNumber)
-        .arg(describeCharacter(c), page.name());
+        .arg(describeCharacter(from.toUcs4().value(0)), page.name());
 }
+
+constexpr qsizetype PieceBytes = 1 << 20;
 
 } // namespace
 
 TextFileContent readTextFile(const QString& path)
 {
+    QByteArray utf8;
+    const QString error =
+        readTextFileInPieces(path, [&utf8](QByteArrayView piece) { utf8.append(piece); });
+    return {error.isEmpty() ? QString::fromUtf8(utf8) : QString(), error};
+}
+
+QString readTextFileInPieces(const QString& path, const std::function<void(QByteArrayView)>& piece)
+{
     const CodePage& page = CodePage::current(CodePage::Ansi);
     if (!page.isValid())
-        return {{}, cannotRead(path, codePageMissing(page))};
+        return cannotRead(path, codePageMissing(page));
     if (const QString reason = notRegularFile(path); !reason.isEmpty())
-        return {{}, cannotRead(path, reason)};
+        return cannotRead(path, reason);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, cannotRead(path, file.errorString())};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {{}, cannotRead(path, file.errorString())};
-    return {page.decode(bytes), {}};
+        return cannotRead(path, file.errorString());
+    QByteArray bytes(PieceBytes, Qt::Uninitialized);
+    QByteArray utf8(page.isSingleByte() ? 3 * PieceBytes : 0, Qt::Uninitialized);
+    // A multi-byte character may straddle two pieces: this decoder keeps its first part.
+    QStringDecoder system(QStringConverter::System);
+    for (;;) {
+        const qint64 read = file.read(bytes.data(), PieceBytes);
+        if (read < 0)
+            return cannotRead(path, file.errorString());
+        if (read == 0)
+            return {};
+        const QByteArrayView got(bytes.constData(), read);
+        if (page.isSingleByte())
+            piece(QByteArrayView(utf8.constData(), page.decodeToUtf8(got, utf8.data())));
+        else
+            piece(QString(system.decode(got)).toUtf8());
+    }
 }
 
 QString writeTextLines(const QString& path, const QStringList& lines, LinkAtPath atLink,
@@ -84,9 +102,13 @@ QString writeTextLines(const QString& path, const QStringList& lines, LinkAtPath
         if (c != lineEnd) {
             qsizetype at = 0;
             end = page.encode(QStringView(c, lineEnd), end, at);
-            if (!end)
+            if (!end) {
+                qsizetype lineNumber = 1 + QStringView(line.constData(), c + at).count(u'\n');
+                for (qsizetype before = 0; before < index; ++before)
+                    lineNumber += 1 + lines[before].count(u'\n');
                 return cannotWrite(
-                    path, unstorableCharacter(lines, index, c - line.constData() + at, page));
+                    path, unstorableCharacter(lineNumber, QStringView(c + at, lineEnd), page));
+            }
         }
         *end++ = '\r';
         *end++ = '\n';
@@ -95,6 +117,37 @@ QString writeTextLines(const QString& path, const QStringList& lines, LinkAtPath
 
     const QString reason =
         saveWhole(path, atLink, [&bytes](QFileDevice& file) { return writeAll(file, bytes); });
+    return reason.isEmpty() ? QString() : cannotWrite(path, reason);
+}
+
+QString writeTextUtf8(const QString& path, QByteArrayView utf8)
+{
+    const CodePage& page = CodePage::current(CodePage::Ansi);
+    if (!page.isValid())
+        return cannotWrite(path, codePageMissing(page));
+    const QString reason = saveWhole(path, LinkAtPath::WriteTarget, [&](QFileDevice& file) {
+        QString text(PieceBytes, Qt::Uninitialized);
+        QByteArray bytes(PieceBytes * page.maxBytesPerUnit(), Qt::Uninitialized);
+        // A character split between two pieces is kept back for the second.
+        QStringDecoder decoder(QStringDecoder::Utf8);
+        qsizetype lineNumber = 1;
+        for (qsizetype from = 0; from < utf8.size();) {
+            const qsizetype to = std::min(utf8.size(), from + PieceBytes);
+            const QByteArrayView piece = utf8.sliced(from, to - from);
+            const QStringView decoded(text.constData(), decoder.appendToBuffer(text.data(), piece));
+            qsizetype at = 0;
+            const char* const end = page.encode(decoded, bytes.data(), at);
+            if (!end)
+                return unstorableCharacter(lineNumber + decoded.left(at).count(u'\n'),
+                                           decoded.sliced(at), page);
+            if (const QString failed = writeAll(file, QByteArrayView(bytes.constData(), end));
+                !failed.isEmpty())
+                return failed;
+            lineNumber += piece.count('\n');
+            from = to;
+        }
+        return writeAll(file, "\r\n");
+    });
     return reason.isEmpty() ? QString() : cannotWrite(path, reason);
 }
 

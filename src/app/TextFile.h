@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // The program's text files: text in the system's ANSI code page, batch files in its OEM page
 // (CodePage), lines ended by CR LF.
 
@@ -18,6 +20,11 @@ struct TextFileContent {
 
 // Refuses anything but a regular file (also through a link), which could block or never end.
 TextFileContent readTextFile(const QString& path);
+// The same, in pieces of about a megabyte handed to `piece` in order, each decoded into UTF-8
+// on its own, so that the whole file is never held at once. Returns the empty text, or what
+// readTextFile gives as its error; when reading fails midway, some pieces came already.
+[[nodiscard]] QString readTextFileInPieces(const QString& path,
+                                           const std::function<void(QByteArrayView)>& piece);
 
 // Writes each line followed by CR LF, replacing the file as a whole: when anything fails, an
 // existing file keeps its old content. Returns the empty text on success, otherwise a message
@@ -26,6 +33,10 @@ TextFileContent readTextFile(const QString& path);
 [[nodiscard]] QString writeTextLines(const QString& path, const QStringList& lines,
                                      LinkAtPath atLink = LinkAtPath::WriteTarget,
                                      CodePage::Use use = CodePage::Ansi);
+
+// Writes UTF-8 text, its line breaks as they stand, followed by one CR LF, as writeTextLines
+// writes lines; the text is encoded a piece at a time, never copied whole.
+[[nodiscard]] QString writeTextUtf8(const QString& path, QByteArrayView utf8);
 
 // The folder, the native separator and the name: the separator is always inserted.
 QString joinPath(const QString& folder, const QString& name);

@@ -277,7 +277,7 @@ QString frmMain::askForFile(const QString& title, bool save, const QString& ownF
 // The document's text followed by one CR LF; the caption does not change.
 void frmMain::writeDocument(frmDocument& document, const QString& path)
 {
-    const QString error = writeTextLines(path, document.rtfText->Lines());
+    const QString error = writeTextUtf8(path, document.rtfText->utf8Text());
     if (!error.isEmpty())
         Toolkit::MsgBox(error);
 }

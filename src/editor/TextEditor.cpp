@@ -6,6 +6,7 @@
 #include "editor/EditorLook.h"
 
 #include <QAccessible>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPrinter>
@@ -19,42 +20,49 @@ const QString CrLf = QStringLiteral("\r\n");
 constexpr qsizetype LoadPiece = 1 << 20;
 
 // Every kind of line break becomes CR LF: a line separator would show as a break but count as
-// none, and no code page stores it.
+// none, and no code page stores it. Returns `bytes` itself when they need no change, otherwise
+// `normalized`. Text may come in pieces: `afterCr` tells whether the piece before ended in a CR,
+// which was given its LF then, and the same of this piece on return.
+QByteArrayView normalizedUtf8(QByteArrayView bytes, bool& afterCr, QByteArray& normalized)
+{
+    normalized.truncate(0);
+    qsizetype kept = 0; // the bytes before it are in `normalized` once that is in use
+    bool changed = false;
+    const auto replace = [&](qsizetype at, qsizetype length, QByteArrayView with) {
+        if (!std::exchange(changed, true))
+            normalized.reserve(bytes.size() + bytes.size() / 8);
+        normalized.append(bytes.sliced(kept, at - kept)).append(with);
+        kept = at + length;
+    };
+    const qsizetype size = bytes.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char c = bytes[i];
+        if (c == '\n') {
+            replace(i, 1, i == 0 && afterCr ? "" : "\r\n");
+        } else if (c == '\r') {
+            if (i + 1 < size && bytes[i + 1] == '\n')
+                ++i;
+            else
+                replace(i, 1, "\r\n");
+        } else if (c == '\xe2' && bytes.sliced(i).startsWith("\xe2\x80\xa8")) {
+            replace(i, 3, "\r\n");
+            i += 2;
+        }
+    }
+    afterCr = size > 0 && bytes[size - 1] == '\r';
+    if (!changed)
+        return bytes;
+    normalized.append(bytes.sliced(kept));
+    return normalized;
+}
+
 QByteArray normalizedUtf8(QStringView text)
 {
-    QByteArray bytes = text.toUtf8();
-    // Most text already has CR LF alone: it goes in as it is.
-    const auto isBreak = [&bytes](qsizetype i) {
-        const char c = bytes[i];
-        return c == '\n' || c == '\r' ||
-               (c == '\xe2' && i + 3 <= bytes.size() &&
-                QByteArrayView(bytes).sliced(i, 3) == QByteArrayView("\xe2\x80\xa8"));
-    };
-    qsizetype i = 0;
-    for (; i < bytes.size(); ++i) {
-        if (!isBreak(i))
-            continue;
-        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
-            ++i;
-        else
-            break;
-    }
-    if (i == bytes.size())
-        return bytes;
-    QByteArray normalized = bytes.left(i);
-    normalized.reserve(bytes.size() + bytes.size() / 8);
-    for (; i < bytes.size(); ++i) {
-        if (!isBreak(i)) {
-            normalized += bytes[i];
-            continue;
-        }
-        normalized += "\r\n";
-        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
-            ++i;
-        else if (bytes[i] == '\xe2')
-            i += 2;
-    }
-    return normalized;
+    const QByteArray bytes = text.toUtf8();
+    bool afterCr = false;
+    QByteArray normalized;
+    return normalizedUtf8(bytes, afterCr, normalized).data() == bytes.constData() ? bytes
+                                                                                  : normalized;
 }
 
 } // namespace
@@ -131,33 +139,26 @@ TextEditor::TextEditor(QWidget* parent)
 
 QString TextEditor::Text() const
 {
-    const auto* bytes = static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
-    return QString::fromUtf8(bytes, SendScintilla(SCI_GETLENGTH));
+    return QString::fromUtf8(utf8Text());
 }
 
-QStringList TextEditor::Lines() const
+QByteArrayView TextEditor::utf8Text() const
 {
-    QStringList lines;
-    const qsizetype count = lineCount();
-    lines.reserve(count);
-    for (qsizetype line = 0; line < count; ++line)
-        lines.append(
-            bytesAsString(send(SCI_POSITIONFROMLINE, line), send(SCI_GETLINEENDPOSITION, line)));
-    return lines;
+    const auto* bytes = static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
+    return QByteArrayView(bytes, SendScintilla(SCI_GETLENGTH));
 }
 
 void TextEditor::setText(const QString& text)
 {
     ChangeScope scope(*this);
-    SendScintilla(SCI_CLEARALL);
-    // Room for the whole text at once: growing the buffer later stalls the first edit.
-    send(SCI_ALLOCATE, text.size() + text.size() / 6);
+    startLoad(text.size());
+    Load load;
     for (qsizetype from = 0; from < text.size();) {
         qsizetype to = std::min(text.size(), from + LoadPiece);
-        // A piece never ends inside a CR LF or a surrogate pair.
-        if (to < text.size() && (text[to - 1] == u'\r' || text[to - 1].isHighSurrogate()))
+        // A piece never ends inside a surrogate pair.
+        if (to < text.size() && text[to - 1].isHighSurrogate())
             ++to;
-        appendNormalized(QStringView(text).mid(from, to - from));
+        appendNormalized(QStringView(text).mid(from, to - from).toUtf8(), load);
         from = to;
     }
     SendScintilla(SCI_GOTOPOS, 0);
@@ -169,9 +170,16 @@ void TextEditor::clear()
     QsciScintilla::clear();
 }
 
-void TextEditor::appendNormalized(QStringView text)
+void TextEditor::startLoad(qsizetype length)
 {
-    const QByteArray bytes = normalizedUtf8(text);
+    SendScintilla(SCI_CLEARALL);
+    // Room for the whole text at once: growing the buffer later stalls the first edit.
+    send(SCI_ALLOCATE, length + length / 6);
+}
+
+void TextEditor::appendNormalized(QByteArrayView utf8, Load& load)
+{
+    const QByteArrayView bytes = normalizedUtf8(utf8, load.afterCr, load.normalized);
     SendScintilla(SCI_APPENDTEXT, bytes.size(), bytes.constData());
 }
 
@@ -223,10 +231,31 @@ void TextEditor::cut()
 
 QString TextEditor::LoadFile(const QString& path)
 {
-    const TextFileContent file = readTextFile(path);
-    if (!file.ok())
-        return file.error;
-    setText(file.text);
+    ChangeScope scope(*this);
+    // The old text goes only once the file's first piece is read.
+    bool started = false;
+    const auto start = [&] {
+        if (!std::exchange(started, true))
+            startLoad(QFileInfo(path).size());
+    };
+    Load load;
+    const QString error = readTextFileInPieces(path, [&](QByteArrayView piece) {
+        start();
+        appendNormalized(piece, load);
+    });
+    if (!error.isEmpty()) {
+        // Reading failed midway: the old text comes back, and nothing changed.
+        if (started) {
+            const QByteArray old = m_pendingRemoved.toUtf8();
+            SendScintilla(SCI_CLEARALL);
+            SendScintilla(SCI_APPENDTEXT, old.size(), old.constData());
+            m_pending = false;
+            m_pendingRemoved.clear();
+        }
+        return error;
+    }
+    start();
+    SendScintilla(SCI_GOTOPOS, 0);
     return {};
 }
 

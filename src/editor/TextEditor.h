@@ -17,8 +17,8 @@ public:
 
     // The whole text exactly as held, CR LF between lines.
     QString Text() const;
-    // The same text as lines, without their breaks.
-    QStringList Lines() const;
+    // The same text as the widget holds it, in UTF-8, until it next changes.
+    QByteArrayView utf8Text() const;
     // Replaces the whole text as one change; any kind of line break becomes CR LF.
     void setText(const QString& text) override;
     void clear() override;
@@ -93,7 +93,13 @@ private:
     void setUpKeys();
     qsizetype caretBytePosition(qsizetype position) const;
     QString bytesAsString(qsizetype from, qsizetype to) const;
-    void appendNormalized(QStringView text);
+    // A text being loaded, appended piece by piece.
+    struct Load {
+        bool afterCr = false;
+        QByteArray normalized;
+    };
+    void startLoad(qsizetype length);
+    void appendNormalized(QByteArrayView utf8, Load& load);
 
     int m_scopeDepth = 0;
     qsizetype m_lineCount = 1;
