@@ -182,13 +182,13 @@ CodePage::CodePage(int number)
     for (int byte = 0; byte < 256; ++byte) {
         // Bytes without a character get one of their own: a C1 control as Windows gives the
         // holes of 1252, or a private-use character.
-        m_toUnicode[byte] = byte < 0x80
-                                ? char16_t(byte)
-                                : characterOfByte(number, uchar(byte))
-                                      .value_or(char16_t(byte < 0xA0 ? byte : 0xF700 + byte));
+        const char16_t character =
+            byte < 0x80 ? char16_t(byte)
+                        : characterOfByte(number, uchar(byte))
+                              .value_or(char16_t(byte < 0xA0 ? byte : 0xF700 + byte));
         if (byte >= 0x80)
-            m_fromUnicode.insert(m_toUnicode[byte], char(byte));
-        const QByteArray utf8 = QString(QChar(m_toUnicode[byte])).toUtf8();
+            m_fromUnicode.insert(character, char(byte));
+        const QByteArray utf8 = QString(QChar(character)).toUtf8();
         std::copy(utf8.cbegin(), utf8.cend(), m_toUtf8[byte].begin());
         m_toUtf8[byte][3] = char(utf8.size());
     }
@@ -219,17 +219,6 @@ QString CodePage::name() const
         .arg(m_number);
 }
 
-QString CodePage::decode(QByteArrayView bytes) const
-{
-    if (m_systemConverter)
-        return QStringDecoder(QStringConverter::System).decode(bytes);
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar* out = text.data();
-    for (const char byte : bytes)
-        *out++ = QChar(m_toUnicode[uchar(byte)]);
-    return text;
-}
-
 char* CodePage::decodeToUtf8(QByteArrayView bytes, char* out) const
 {
     for (const char byte : bytes) {
@@ -249,7 +238,7 @@ char* CodePage::encode(QStringView text, char* out, qsizetype& unstorableAt) con
         // The system's converter may put a look-alike in place of a character it cannot store.
         QStringEncoder encoder(QStringConverter::System);
         const QByteArray bytes = encoder.encode(text);
-        const QString back = decode(bytes);
+        const QString back = QStringDecoder(QStringConverter::System).decode(bytes);
         if (encoder.hasError() || back != text) {
             qsizetype at = 0;
             while (at < text.size() && at < back.size() && text[at] == back[at])

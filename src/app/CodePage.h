@@ -38,7 +38,6 @@ public:
     // The most bytes one UTF-16 unit can take.
     qsizetype maxBytesPerUnit() const { return m_systemConverter ? 3 : 1; }
 
-    QString decode(QByteArrayView bytes) const;
     // A single-byte page decodes each byte alone, so its text may be split anywhere.
     bool isSingleByte() const { return !m_systemConverter; }
     // Single-byte pages only: writes the bytes' text as UTF-8 from `out` on, at most three
@@ -54,7 +53,6 @@ private:
     int m_number;
     bool m_valid = false;
     bool m_systemConverter = false; // Windows' multi-byte pages, converted by the system
-    std::array<char16_t, 256> m_toUnicode{};
     std::array<std::array<char, 4>, 256> m_toUtf8{}; // the last one counts the others
     QHash<char16_t, char> m_fromUnicode;             // the bytes from 0x80 up
 };
