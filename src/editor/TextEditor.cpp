@@ -56,6 +56,14 @@ QByteArrayView normalizedUtf8(QByteArrayView bytes, bool& afterCr, QByteArray& n
     return normalized;
 }
 
+bool isAscii(const char* bytes, qsizetype length)
+{
+    unsigned char any = 0;
+    for (qsizetype i = 0; i < length; ++i)
+        any |= static_cast<unsigned char>(bytes[i]);
+    return any < 0x80;
+}
+
 QByteArray normalizedUtf8(QStringView text)
 {
     const QByteArray bytes = text.toUtf8();
@@ -113,9 +121,6 @@ TextEditor::TextEditor(QWidget* parent)
     // Every command is the main window's: the widget offers none of its own.
     setContextMenuPolicy(Qt::NoContextMenu);
     SendScintilla(SCI_USEPOPUP, SC_POPUP_NEVER);
-    // Positions are UTF-16 code units, found through this index in time that does not grow
-    // with the text.
-    SendScintilla(SCI_ALLOCATELINECHARACTERINDEX, SC_LINECHARACTERINDEX_UTF16);
     setUpKeys();
     applyEditorLook(*this);
     // Only the notices sent before a change reach us: every notice after one would make the
@@ -168,11 +173,13 @@ void TextEditor::clear()
 {
     ChangeScope scope(*this);
     QsciScintilla::clear();
+    dropCharacterIndex();
 }
 
 void TextEditor::startLoad(qsizetype length)
 {
     SendScintilla(SCI_CLEARALL);
+    dropCharacterIndex();
     // Room for the whole text at once: growing the buffer later stalls the first edit.
     send(SCI_ALLOCATE, length + length / 6);
 }
@@ -291,9 +298,10 @@ qsizetype TextEditor::textLength() const
 
 qsizetype TextEditor::lineOfPosition(qsizetype position) const
 {
+    const long after = long(std::max<qsizetype>(0, position + 1));
     const qsizetype line =
-        SendScintilla(SCI_LINEFROMINDEXPOSITION, std::max<qsizetype>(0, position + 1),
-                      long(SC_LINECHARACTERINDEX_UTF16));
+        m_indexed ? SendScintilla(SCI_LINEFROMINDEXPOSITION, after, long(SC_LINECHARACTERINDEX_UTF16))
+                  : SendScintilla(SCI_LINEFROMPOSITION, after);
     return std::min(line, lineCount() - 1);
 }
 
@@ -302,9 +310,17 @@ qsizetype TextEditor::lineCount() const
     return SendScintilla(SCI_GETLINECOUNT);
 }
 
+void TextEditor::dropCharacterIndex()
+{
+    if (std::exchange(m_indexed, false))
+        SendScintilla(SCI_RELEASELINECHARACTERINDEX, SC_LINECHARACTERINDEX_UTF16);
+}
+
 qsizetype TextEditor::bytePosition(qsizetype position) const
 {
     const qsizetype at = std::max<qsizetype>(0, position);
+    if (!m_indexed)
+        return std::min<qsizetype>(at, SendScintilla(SCI_GETLENGTH));
     const qsizetype line =
         SendScintilla(SCI_LINEFROMINDEXPOSITION, at, long(SC_LINECHARACTERINDEX_UTF16));
     const qsizetype lineStart = send(SCI_POSITIONFROMLINE, line);
@@ -321,6 +337,8 @@ qsizetype TextEditor::bytePosition(qsizetype position) const
 
 qsizetype TextEditor::position(qsizetype bytePosition) const
 {
+    if (!m_indexed)
+        return bytePosition;
     const qsizetype line = send(SCI_LINEFROMPOSITION, bytePosition);
     const qsizetype lineStart = send(SCI_POSITIONFROMLINE, line);
     return SendScintilla(SCI_INDEXPOSITIONFROMLINE, line, long(SC_LINECHARACTERINDEX_UTF16)) +
@@ -370,6 +388,8 @@ void TextEditor::onModified(int bytePosition, int type, const char*, int byteLen
     }
     // How much the change inserts is known only once it is done, from the length it leaves.
     m_lengthBefore = textLength();
+    m_insertAt = bytePosition;
+    m_insertBytes = type & SC_MOD_BEFOREINSERT ? byteLength : 0;
     // A change made outside any of our entry points is reported just after it.
     if (m_scopeDepth == 0)
         QMetaObject::invokeMethod(
@@ -380,6 +400,16 @@ void TextEditor::settlePendingSpan()
 {
     if (!m_pending)
         return;
+    // The text before this insert is ASCII, so the positions kept so far hold either way.
+    if (!m_indexed && m_insertBytes > 0) {
+        const auto* inserted = reinterpret_cast<const char*>(
+            send(SCI_GETRANGEPOINTER, m_insertAt, long(m_insertBytes)));
+        if (!isAscii(inserted, m_insertBytes)) {
+            SendScintilla(SCI_ALLOCATELINECHARACTERINDEX, SC_LINECHARACTERINDEX_UTF16);
+            m_indexed = true;
+        }
+    }
+    m_insertBytes = 0;
     const qsizetype length = textLength();
     m_spanEnd += length - m_lengthBefore;
     m_lengthBefore = length;

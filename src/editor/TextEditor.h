@@ -8,7 +8,8 @@ class QPrinter;
 
 // The document editor: plain text, seen by the rest of the program as its whole text with
 // CR LF between lines, where a position counts UTF-16 code units and a CR LF as two.
-// The widget holds the text as UTF-8; positions are translated through its line index.
+// The widget holds the text as UTF-8; positions are translated through its line index once
+// the text holds more than ASCII.
 class TextEditor : public QsciScintilla {
     Q_OBJECT
 
@@ -92,6 +93,7 @@ private:
     void settlePendingSpan();
     void setUpKeys();
     qsizetype caretBytePosition(qsizetype position) const;
+    void dropCharacterIndex();
     QString bytesAsString(qsizetype from, qsizetype to) const;
     // A text being loaded, appended piece by piece.
     struct Load {
@@ -103,6 +105,10 @@ private:
 
     int m_scopeDepth = 0;
     qsizetype m_lineCount = 1;
+    // Most C sources are ASCII alone, where a position is the byte offset; the widget's UTF-16
+    // line index, a third of the time a large file takes to load, is built only once a
+    // character outside ASCII comes in.
+    bool m_indexed = false;
     // The change not yet reported: the span of the current text it covers, and what that
     // span held before it.
     bool m_pending = false;
@@ -110,4 +116,6 @@ private:
     qsizetype m_spanEnd = 0;
     QString m_pendingRemoved;
     qsizetype m_lengthBefore = 0; // the text's length before the latest part of it
+    qsizetype m_insertAt = 0;     // where the latest part inserted bytes, and how many
+    qsizetype m_insertBytes = 0;
 };
