@@ -434,6 +434,21 @@ bool TextEditor::event(QEvent* event)
 
 bool TextEditor::viewportEvent(QEvent* event)
 {
+    // With Ctrl the widget zooms at the wheel and selects a column with the mouse, commands
+    // the menus do not have: the wheel only scrolls and the mouse selects running text.
+    switch (event->type()) {
+    case QEvent::Wheel:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonRelease: {
+        auto* input = static_cast<QInputEvent*>(event);
+        input->setModifiers(input->modifiers() & ~Qt::ControlModifier);
+        break;
+    }
+    default:
+        break;
+    }
     ChangeScope scope(*this);
     return QsciScintilla::viewportEvent(event);
 }

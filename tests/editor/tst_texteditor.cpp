@@ -14,6 +14,7 @@ private slots:
     void textIsRawWithCrLf();
     void selectionCountsCrLfAsTwo();
     void copiesAndPastesPlainText();
+    void mouseAndWheelOnlySelectAndScroll();
     void editsNeitherNotifyTheWidgetNorGrowWithTheText();
     void coloursC_data();
     void coloursC();
@@ -107,6 +108,34 @@ void TextEditorTest::copiesAndPastesPlainText()
     QCOMPARE(editor.Text(), QString("plain\r\nnext"));
     editor.setSelText(QString("x\u2028y"));
     QCOMPARE(editor.Text(), QString("plain\r\nnextx\r\ny"));
+}
+
+void TextEditorTest::mouseAndWheelOnlySelectAndScroll()
+{
+    TextEditor editor;
+    editor.resize(300, 200);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    editor.setText(QStringLiteral("abcdef\r\n").repeated(100));
+    QWidget* view = editor.viewport();
+    const QPoint at(view->width() / 2, view->height() / 2);
+    const long zoom = editor.SendScintilla(Sci::SCI_GETZOOM);
+    for (const int delta : {120, -120}) {
+        QWheelEvent wheel(at, view->mapToGlobal(at), {}, {0, delta}, Qt::NoButton,
+                          Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(view, &wheel);
+        QCOMPARE(editor.SendScintilla(Sci::SCI_GETZOOM), zoom);
+    }
+    QVERIFY(editor.SendScintilla(Sci::SCI_GETFIRSTVISIBLELINE) > 0);
+
+    const QPoint to = at + QPoint(30, 40);
+    QTest::mousePress(view, Qt::LeftButton, Qt::ControlModifier, at);
+    QMouseEvent drag(QEvent::MouseMove, to, view->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                     Qt::ControlModifier);
+    QApplication::sendEvent(view, &drag);
+    QTest::mouseRelease(view, Qt::LeftButton, Qt::ControlModifier, to);
+    QVERIFY(editor.SelLength() > 0);
+    QCOMPARE(editor.SendScintilla(Sci::SCI_SELECTIONISRECTANGLE), 0);
 }
 
 void TextEditorTest::editsNeitherNotifyTheWidgetNorGrowWithTheText()
