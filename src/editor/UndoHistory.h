@@ -28,7 +28,6 @@ public:
 
     // Steps done: the position in the history of the current text, 0 for the oldest text kept.
     qsizetype UndoIndex() const { return m_index; }
-    qsizetype stepCount() const { return m_steps.size(); }
     // Bytes this history holds on the heap.
     qsizetype memoryUsed() const;
 
