@@ -32,8 +32,7 @@ class ProjectCommandsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void firstUseValues();
-    void optionPairAndChangeNotices();
+    void firstUseValuesAndOptionPair();
     void newProjectEmptiesTheProject();
     void saveProject();
     void savedProjectOpensAgainEqual_data();
@@ -44,20 +43,16 @@ private slots:
     void failedSaveIsReported();
 };
 
-void ProjectCommandsTest::firstUseValues()
+void ProjectCommandsTest::firstUseValuesAndOptionPair()
 {
-    const Project& project = Project::current();
+    Project project;
     QCOMPARE(project.ProjectName(), QString("MyApp"));
     QCOMPARE(project.OutputAppName(), QString("myapp.app"));
     QCOMPARE(project.ProjectFolder(), QDir::toNativeSeparators(QDir::currentPath()));
     QCOMPARE(project.UseRootInfFile(), true);
     QCOMPARE(project.CreateRootInfWithWizard(), false);
     QCOMPARE(project.Files(), QStringList{});
-}
 
-void ProjectCommandsTest::optionPairAndChangeNotices()
-{
-    Project project;
     QList<std::pair<bool, bool>> seen; // the pair as each notice finds it
     const auto note = [&] {
         seen.append({project.UseRootInfFile(), project.CreateRootInfWithWizard()});
