@@ -283,7 +283,10 @@ void ShellTest::helpAndAbout()
 {
     frmMain& main = *mainWindow();
     ScriptedDialogs dialogs;
+    // Qt shows a maximised document's caption in the main window's title meanwhile.
+    main.activeDocument()->showMaximized();
     main.mnuHelpContents_Click();
+    main.activeDocument()->showNormal();
     main.mnuHelpSearchForHelpOn_Click();
     QCOMPARE(dialogs.messages.size(), 2);
     for (const MessageBoxRequest& message : dialogs.messages) {
