@@ -92,6 +92,9 @@ frmMain::frmMain()
     setWindowIcon(mainWindowIcon());
     // The application workspace colour.
     m_workspace->setBackground(palette().brush(QPalette::Dark));
+    // Children that stand partly outside the workspace stay within reach.
+    m_workspace->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_workspace->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_workspace);
     buildMenus();
     const QSize client(Toolkit::twipsToPixels(8685), Toolkit::twipsToPixels(6345));

@@ -11,8 +11,10 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMenuBar>
 #include <QProcess>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -316,6 +318,13 @@ void ShellTest::exitEndsTheProgram()
     QSignalSpy ended(&LoadedWindows::instance(), &LoadedWindows::allUnloaded);
     QTest::keyClicks(&editor(), "unsaved");
     main.mnuFileNewH_Click();
+    // Scrolling the smaller workspace brings the new window's status bar in.
+    main.resize(main.width() - 80, main.height() - 80);
+    const QWidget& workspace = *main.findChild<QMdiArea*>()->viewport();
+    QScrollBar& scroll = *main.findChild<QMdiArea*>()->verticalScrollBar();
+    scroll.setValue(scroll.maximum());
+    const QWidget& status = *main.activeDocument()->findChild<QWidget*>("StatusBar1");
+    QCOMPARE_LE(status.mapTo(&workspace, QPoint(0, status.height())).y(), workspace.height());
     LoadedWindows::instance().form<frmDialog>().show();
     ScriptedDialogs dialogs;
     // With no document, the document commands do nothing; Page Setup still shows its dialog.
