@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintEngine>
 #include <QPrinter>
 
 namespace {
@@ -15,6 +16,65 @@ namespace {
 QWidget* dialogParent()
 {
     return QApplication::activeWindow();
+}
+
+// Qt's print dialog turns its page-range choice back on where the print system could apply the
+// range itself. With page numbers off, this dialog keeps every page-range control disabled,
+// also when Qt enables one again for another printer.
+class PrintDialog : public QPrintDialog {
+public:
+    PrintDialog(QPrinter* printer, QWidget* parent, bool pageNumbers)
+        : QPrintDialog(printer, parent)
+        , m_pageNumbers(pageNumbers)
+    {
+    }
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        QPrintDialog::showEvent(event);
+        if (m_pageNumbers)
+            return;
+        for (const char* name : {"printRange", "from", "to", "pagesRadioButton", "pagesLineEdit"}) {
+            if (auto* control = findChild<QWidget*>(QLatin1String(name))) {
+                control->setEnabled(false);
+                control->installEventFilter(this);
+            }
+        }
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::EnabledChange) {
+            auto* control = static_cast<QWidget*>(watched);
+            if (control->isEnabled())
+                control->setEnabled(false);
+        }
+        return QPrintDialog::eventFilter(watched, event);
+    }
+
+private:
+    bool m_pageNumbers;
+};
+
+// No command reads a page range, so none reaches the printer: neither as the printer's own range
+// nor as the job option ("page-ranges") that Qt's dialog hands to the print system under its
+// private engine key.
+void dropPageRange(QPrinter& printer)
+{
+    if (printer.printRange() == QPrinter::PageRange)
+        printer.setPrintRange(QPrinter::AllPages);
+    printer.setPageRanges({});
+    const auto jobOptionsKey = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+    QStringList jobOptions = printer.printEngine()->property(jobOptionsKey).toStringList();
+    const qsizetype before = jobOptions.size();
+    for (qsizetype i = 0; i + 1 < jobOptions.size();) {
+        if (jobOptions[i] == u"page-ranges")
+            jobOptions.remove(i, 2); // name, value
+        else
+            i += 2;
+    }
+    if (jobOptions.size() != before)
+        printer.printEngine()->setProperty(jobOptionsKey, jobOptions);
 }
 
 } // namespace
@@ -61,15 +121,17 @@ QString QtDialogService::fileDialog(const FileDialogRequest& request)
 
 bool QtDialogService::printerDialog(const PrinterDialogRequest& request, QPrinter& printer)
 {
-    QPrintDialog dialog(&printer, dialogParent());
+    const bool pageNumbers = !(request.options & CommonDialog::PD_NOPAGENUMS);
+    PrintDialog dialog(&printer, dialogParent(), pageNumbers);
     dialog.setWindowTitle(request.title);
     QAbstractPrintDialog::PrintDialogOptions options = dialog.options();
     options.setFlag(QAbstractPrintDialog::PrintSelection, true);
-    options.setFlag(QAbstractPrintDialog::PrintPageRange,
-                    !(request.options & CommonDialog::PD_NOPAGENUMS));
+    options.setFlag(QAbstractPrintDialog::PrintPageRange, pageNumbers);
     dialog.setOptions(options);
     dialog.setPrintRange((request.options & CommonDialog::PD_SELECTION)
                              ? QAbstractPrintDialog::Selection
                              : QAbstractPrintDialog::AllPages);
-    return dialog.exec() == QDialog::Accepted;
+    const bool confirmed = dialog.exec() == QDialog::Accepted;
+    dropPageRange(printer);
+    return confirmed;
 }

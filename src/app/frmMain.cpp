@@ -71,6 +71,10 @@ const MenuItem Menus[] = {
     {1, "mnuHelpAbout", "&About ", "", &frmMain::mnuHelpAbout_Click},
 };
 
+// The main window's caption. While a document is maximised Qt shows its caption in the main
+// window's title as well, so the title is not read back for it.
+const QString Caption = QStringLiteral("Larkspan");
+
 // The selection as plain text on an emptied clipboard: nothing selected leaves it empty.
 void copySelection(const TextEditor& editor)
 {
@@ -84,10 +88,13 @@ frmMain::frmMain()
     : m_workspace(new QMdiArea(this))
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Larkspan"));
+    setWindowTitle(Caption);
     setWindowIcon(mainWindowIcon());
     // The application workspace colour.
     m_workspace->setBackground(palette().brush(QPalette::Dark));
+    // Children that stand partly outside the workspace stay within reach.
+    m_workspace->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_workspace->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_workspace);
     buildMenus();
     const QSize client(Toolkit::twipsToPixels(8685), Toolkit::twipsToPixels(6345));
@@ -398,7 +405,7 @@ void frmMain::showHelp()
 {
     Toolkit::MsgBox(QStringLiteral("Unable to display Help Contents. There is no Help associated "
                                    "with this project."),
-                    MsgBoxButtons::Ok, MsgBoxIcon::Information, windowTitle());
+                    MsgBoxButtons::Ok, MsgBoxIcon::Information, Caption);
 }
 
 void frmMain::mnuHelpAbout_Click()

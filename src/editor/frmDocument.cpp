@@ -85,16 +85,13 @@ void frmDocument::Form_Resize()
     StatusBar1->setGeometry(0, std::max(0, client->height() - barHeight), client->width(),
                             barHeight);
 
-    const float outerWidth = float(Toolkit::pixelsToTwips(width()));
-    const float outerHeight = float(Toolkit::pixelsToTwips(height()));
     const float barWidth = float(Toolkit::pixelsToTwips(StatusBar1->width()));
     const float others = float(StatusBar1->panelWidth(1) + StatusBar1->panelWidth(3) +
                                StatusBar1->panelWidth(4) + StatusBar1->panelWidth(5));
     StatusBar1->setPanelWidth(2, std::max(0.0f, barWidth - 350 - others));
-    const float editorWidth = std::max(0.0f, outerWidth - 75);
-    const float editorHeight = std::max(0.0f, outerHeight - float(StatusBarHeight) - 400);
-    rtfText->setGeometry(0, 0, Toolkit::twipsToPixels(int(editorWidth)),
-                         Toolkit::twipsToPixels(int(editorHeight)));
+    // Measured on the client area, not on the outer size less a frame and title bar: a
+    // maximised child has neither.
+    rtfText->setGeometry(0, 0, client->width(), std::max(0, client->height() - barHeight));
 }
 
 bool frmDocument::eventFilter(QObject* watched, QEvent* event)

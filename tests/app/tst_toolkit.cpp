@@ -1,98 +1,114 @@
 #include "app/CommonDialog.h"
-#include "app/FileFilter.h"
-#include "app/Toolkit.h"
-#include "support/ScriptedDialogs.h"
 
-#include <QDir>
-#include <QFile>
+#include <QAbstractButton>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
 
+// The shared dialog object in front of Qt's real dialogs, read while they are open.
 class ToolkitTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void filterTranslation_data();
-    void filterTranslation();
-    void allFilesPatternMatchesNamesWithoutDot();
-    void commonDialogKeepsWhatItsLastUseLeft();
+    void fileDialog_data();
+    void fileDialog();
+    void printerDialog_data();
+    void printerDialog();
 };
 
-void ToolkitTest::filterTranslation_data()
+void ToolkitTest::fileDialog_data()
 {
     QTest::addColumn<QString>("filter");
+    QTest::addColumn<bool>("folderSet"); // the folder "src", which holds the file named
+    QTest::addColumn<QString>("fileName");
     QTest::addColumn<QStringList>("qtFilters");
+    QTest::addColumn<QString>("nameField");
 
-    QTest::newRow("project") << "LKS Project Files (*.cpf)|*.cpf"
-                             << QStringList{"LKS Project Files (*.cpf) (*.cpf)"};
-    QTest::newRow("kind with all files")
-        << "C File (*.c)|*.c|All Files (*.*)|*.*"
-        << QStringList{"C File (*.c) (*.c)", "All Files (*.*) (*)"};
-    QTest::newRow("open filter, order kept")
+    QTest::newRow("open filter, in order")
         << "C File (*.c)|*.c|C Header File (*.h)|*.h|Inf File (*.inf)|*.inf|All Files (*.*)|*.*"
+        << true << ""
         << QStringList{"C File (*.c) (*.c)", "C Header File (*.h) (*.h)",
-                       "Inf File (*.inf) (*.inf)", "All Files (*.*) (*)"};
-    QTest::newRow("several patterns") << "Sources|*.c;*.h" << QStringList{"Sources (*.c *.h)"};
-    QTest::newRow("no filter") << "" << QStringList{};
-    QTest::newRow("description without pattern") << "Anything" << QStringList{"Anything (*)"};
+                       "Inf File (*.inf) (*.inf)", "All Files (*.*) (*)"}
+        << "";
+    QTest::newRow("own name") << "C File (*.c)|*.c" << true << "main.c"
+                              << QStringList{"C File (*.c) (*.c)"} << "main.c";
+    QTest::newRow("no folder: the name's")
+        << "Sources|*.c;*.h|Anything" << false << "demo.c"
+        << QStringList{"Sources (*.c *.h)", "Anything (*)"} << "demo.c";
+    QTest::newRow("no filter") << "" << true << "" << QStringList{"All Files (*)"} << "";
 }
 
-void ToolkitTest::filterTranslation()
+void ToolkitTest::fileDialog()
 {
     QFETCH(QString, filter);
-    QFETCH(QStringList, qtFilters);
-    QCOMPARE(qtNameFilters(filter), qtFilters);
-}
-
-void ToolkitTest::allFilesPatternMatchesNamesWithoutDot()
-{
+    QFETCH(bool, folderSet);
+    QFETCH(QString, fileName);
     QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    for (const char* name : {"main.c", "Makefile", "defs.h"}) {
-        QFile file(dir.filePath(QString::fromLatin1(name)));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    }
-    const QList<FileFilterEntry> entries = parseFileFilter("C File (*.c)|*.c|All Files (*.*)|*.*");
-    QCOMPARE(entries.size(), 2);
-    const QDir folder(dir.path());
-    QCOMPARE(folder.entryList(entries[0].patterns, QDir::Files), QStringList{"main.c"});
-    QCOMPARE(folder.entryList(entries[1].patterns, QDir::Files, QDir::Name),
-             (QStringList{"Makefile", "defs.h", "main.c"}));
+    QVERIFY(QDir(dir.path()).mkdir("src"));
+    CommonDialog dialog;
+    dialog.setFilter(filter);
+    dialog.setInitialFolder(folderSet ? dir.filePath("src") : QString());
+    dialog.setFileName(fileName.isEmpty() ? fileName : dir.filePath("src/" + fileName));
+    QStringList filters;
+    QString shownFolder, nameField;
+    QTimer::singleShot(0, [&] {
+        auto* qtDialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        filters = qtDialog->nameFilters();
+        shownFolder = qtDialog->directory().path();
+        nameField = qtDialog->findChild<QLineEdit*>("fileNameEdit")->text();
+        qtDialog->reject();
+    });
+    QCOMPARE(dialog.ShowSave(), QString());
+    QTEST(filters, "qtFilters");
+    QCOMPARE(QDir(shownFolder), QDir(dir.filePath("src")));
+    QTEST(nameField, "nameField");
 }
 
-void ToolkitTest::commonDialogKeepsWhatItsLastUseLeft()
+void ToolkitTest::printerDialog_data()
 {
-    ScriptedDialogs dialogs;
+    QTest::addColumn<int>("options");
+    QTest::addColumn<QString>("enabledRange");
+    QTest::addColumn<int>("printRange");
+
+    QTest::newRow("print") << 264 << "" << int(QPrinter::AllPages);
+    QTest::newRow("print a selection") << 265 << "" << int(QPrinter::Selection);
+    // Page numbers are offered, but the range picked does not reach the printer.
+    QTest::newRow("page setup first")
+        << 0 << "printRange from to pagesRadioButton" << int(QPrinter::AllPages);
+}
+
+// A person tries to print pages 2 to 3.
+void ToolkitTest::printerDialog()
+{
+    QFETCH(int, options);
     CommonDialog dialog;
-    QCOMPARE(dialog.title(), QString());
-    QCOMPARE(dialog.filter(), QString());
-    QCOMPARE(dialog.fileName(), QString());
-
-    dialog.setTitle("Open");
-    dialog.setFilter("C File (*.c)|*.c");
-    dialog.setInitialFolder("/projects/demo");
-    dialog.setCancelError(false);
-    dialogs.answerFile("/projects/demo/main.c");
-    QCOMPARE(dialog.ShowOpen(), QString("/projects/demo/main.c"));
-    QCOMPARE(dialog.fileName(), QString("/projects/demo/main.c"));
-
-    // Only the title changes: the rest is what the previous use left, the name chosen included.
-    dialog.setTitle("Save As");
-    dialogs.answerFile("");
-    QCOMPARE(dialog.ShowSave(), QString());
-    QCOMPARE(dialogs.fileDialogs.size(), 2);
-    const FileDialogRequest& save = dialogs.fileDialogs[1];
-    QCOMPARE(save.kind, FileDialogKind::Save);
-    QCOMPARE(save.title, QString("Save As"));
-    QCOMPARE(save.filter, QString("C File (*.c)|*.c"));
-    QCOMPARE(save.initialFolder, QString("/projects/demo"));
-    QCOMPARE(save.fileName, QString("/projects/demo/main.c"));
-    QCOMPARE(save.cancelError, false);
-    QCOMPARE(dialogs.fileDialogs[0].kind, FileDialogKind::Open);
-
-    // A cancelled dialog reports an empty name but keeps the last chosen one for next time.
-    QCOMPARE(dialog.fileName(), QString("/projects/demo/main.c"));
-    QCOMPARE(dialogs.unanswered, 0);
+    dialog.setOptions(options);
+    QStringList enabled;
+    bool selection = false;
+    QTimer::singleShot(0, [&] {
+        auto* qtDialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        selection = qtDialog->findChild<QAbstractButton*>("printSelection")->isChecked();
+        qtDialog->findChild<QAbstractButton*>("printRange")->click();
+        qtDialog->findChild<QSpinBox*>("from")->setValue(2);
+        qtDialog->findChild<QSpinBox*>("to")->setValue(3);
+        // As Qt does for a printer of the print system.
+        qtDialog->findChild<QWidget*>("pagesRadioButton")->setEnabled(true);
+        for (const char* name : {"printRange", "from", "to", "pagesRadioButton", "pagesLineEdit"}) {
+            if (qtDialog->findChild<QWidget*>(name)->isEnabled())
+                enabled.append(name);
+        }
+        qtDialog->accept();
+    });
+    const QPrinter* printer = dialog.ShowPrinter();
+    QVERIFY(printer);
+    QCOMPARE(selection, bool(options & CommonDialog::PD_SELECTION));
+    QTEST(enabled.join(u' '), "enabledRange");
+    QTEST(int(printer->printRange()), "printRange");
+    QCOMPARE(printer->pageRanges().toString(), QString());
 }
 
 QTEST_MAIN(ToolkitTest)
