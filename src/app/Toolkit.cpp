@@ -12,6 +12,21 @@ namespace {
 
 DialogService* installedService = nullptr;
 
+class SizeHolder : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* window = static_cast<QWidget*>(watched);
+        if (event->type() != QEvent::Resize || window->size() == window->minimumSize())
+            return false;
+        window->resize(window->minimumSize());
+        return true; // the window has already seen its size come back
+    }
+};
+
 } // namespace
 
 namespace Toolkit {
@@ -62,6 +77,12 @@ void ClipboardSetText(const QString& text)
 QString ClipboardGetText()
 {
     return QGuiApplication::clipboard()->text();
+}
+
+void holdWindowSize(QWidget* window, int width, int height)
+{
+    window->setFixedSize(twipsToPixels(width), twipsToPixels(height));
+    window->installEventFilter(new SizeHolder(window));
 }
 
 void fitWindowText(QWidget* window)

@@ -54,7 +54,7 @@ frmDialog::frmDialog()
 {
     setObjectName(QStringLiteral("frmDialog"));
     setWindowTitle(QStringLiteral("Project Properties"));
-    setFixedSize(Toolkit::twipsToPixels(6105), Toolkit::twipsToPixels(3120));
+    Toolkit::holdWindowSize(this, 6105, 3120);
 
     Command1 =
         Toolkit::placeInTwips(button("Command1", "Project Properties", this), 120, 240, 1575, 375);

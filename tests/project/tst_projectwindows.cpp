@@ -151,6 +151,10 @@ void ProjectWindowsTest::popupMenusKeepTheSelection()
     QTest::mousePress(explorer.File2->viewport(), Qt::RightButton, {}, QPoint(5, 5));
     QVERIFY(explorer.mnupopupe->isVisible());
     explorer.mnupopupe->hide();
+    // A window system that ignores the size hints cannot change its size (8655 x 5280 twips).
+    explorer.windowHandle()->resize(800, 100);
+    QCoreApplication::processEvents();
+    QCOMPARE(explorer.size(), QSize(577, 352));
 
     // Exit only hides: the lists are there again when it is shown.
     explorer.mnuExita->trigger();
@@ -189,6 +193,9 @@ void ProjectWindowsTest::pagesFollowButtonsAndOptions()
     frmDialog& dialog = LoadedWindows::instance().form<frmDialog>();
     dialog.show();
     QCOMPARE(dialog.visiblePage(), dialog.Frame1);
+    dialog.windowHandle()->resize(800, 100);
+    QCoreApplication::processEvents();
+    QCOMPARE(dialog.size(), QSize(407, 208));
     QTest::mouseClick(dialog.Command3, Qt::LeftButton);
     QCOMPARE(dialog.visiblePage(), dialog.Frame4);
     QTest::mouseClick(dialog.Option2, Qt::LeftButton);
