@@ -106,7 +106,11 @@ void fitWindowText(QWidget* window)
                 beside.bottom() > place.top())
                 left = std::min(left, beside.left() - needed);
         }
-        label->setGeometry(std::max(0, left), place.top(), needed, place.height());
+        // So does its parent's right edge, a little clear of the border; a text too long for
+        // the parent is cut rather than run over the border.
+        const int right = label->parentWidget()->width() - twipsToPixels(60);
+        left = std::max(0, std::min(left, right - needed));
+        label->setGeometry(left, place.top(), std::min(needed, right - left), place.height());
     }
 }
 

@@ -11,6 +11,7 @@
 #include "support/TestFiles.h"
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -196,6 +197,9 @@ void ProjectWindowsTest::pagesFollowButtonsAndOptions()
     dialog.windowHandle()->resize(800, 100);
     QCoreApplication::processEvents();
     QCOMPARE(dialog.size(), QSize(407, 208));
+    // Labels widened to fit their text stay inside the frame of their page.
+    for (const QLabel* label : dialog.findChildren<QLabel*>())
+        QVERIFY(label->geometry().right() < label->parentWidget()->width() - 1);
     QTest::mouseClick(dialog.Command3, Qt::LeftButton);
     QCOMPARE(dialog.visiblePage(), dialog.Frame4);
     QTest::mouseClick(dialog.Option2, Qt::LeftButton);
