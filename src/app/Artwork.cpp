@@ -1,5 +1,6 @@
 #include "app/Artwork.h"
 
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -37,17 +38,80 @@ void paintLarkspur(QPainter& painter, QPointF base, qreal height, qreal flower)
     }
 }
 
+// An icon drawn in 16 x 16 units by `paint`, scaled to whatever it is drawn at, so that a
+// screen of a higher pixel ratio gets more pixels rather than bigger ones.
+class PaintedIcon : public QIconEngine {
+public:
+    explicit PaintedIcon(void (*paint)(QPainter&))
+        : m_paint(paint)
+    {
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override
+    {
+        painter->save();
+        painter->translate(rect.topLeft());
+        painter->scale(rect.width() / 16.0, rect.height() / 16.0);
+        painter->setRenderHint(QPainter::Antialiasing);
+        m_paint(*painter);
+        painter->restore();
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        paint(&painter, pixmap.rect(), mode, state);
+        return pixmap;
+    }
+
+    QIconEngine* clone() const override { return new PaintedIcon(m_paint); }
+
+private:
+    void (*m_paint)(QPainter&);
+};
+
+void paintMainWindowIcon(QPainter& painter)
+{
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Case);
+    painter.drawRoundedRect(QRectF(1, 1, 9, 14), 2, 2);
+    painter.setBrush(Screen);
+    painter.drawRect(QRectF(2.5, 2.5, 6, 5));
+    paintLarkspur(painter, QPointF(13, 15.5), 14, 4);
+}
+
+void paintDocumentWindowIcon(QPainter& painter)
+{
+    QPainterPath page;
+    page.moveTo(3, 1);
+    page.lineTo(10, 1);
+    page.lineTo(13, 4);
+    page.lineTo(13, 15);
+    page.lineTo(3, 15);
+    page.closeSubpath();
+    painter.setPen(QPen(Case, 1));
+    painter.setBrush(Qt::white);
+    painter.drawPath(page);
+    painter.setPen(QPen(Violet, 1));
+    for (int y = 6; y <= 12; y += 3)
+        painter.drawLine(QPointF(5, y), QPointF(11, y));
+}
+
 } // namespace
 
-QPixmap splashPicture()
+QPixmap splashPicture(qreal ratio)
 {
-    QPixmap picture(207, 254);
+    const QRect area(0, 0, 207, 254);
+    QPixmap picture(area.size() * ratio);
+    picture.setDevicePixelRatio(ratio);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     QLinearGradient sky(0, 0, 0, 254);
     sky.setColorAt(0, QColor(0xe8, 0xe4, 0xf8));
     sky.setColorAt(1, QColor(0xfb, 0xfa, 0xff));
-    painter.fillRect(picture.rect(), sky);
+    painter.fillRect(area, sky);
 
     // The handheld: a case, a screen with a few lines of code, and keys.
     const QRectF body(18, 70, 110, 170);
@@ -75,37 +139,10 @@ QPixmap splashPicture()
 
 QIcon mainWindowIcon()
 {
-    QPixmap icon(16, 16);
-    icon.fill(Qt::transparent);
-    QPainter painter(&icon);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Case);
-    painter.drawRoundedRect(QRectF(1, 1, 9, 14), 2, 2);
-    painter.setBrush(Screen);
-    painter.drawRect(QRectF(2.5, 2.5, 6, 5));
-    paintLarkspur(painter, QPointF(13, 15.5), 14, 4);
-    return QIcon(icon);
+    return QIcon(new PaintedIcon(paintMainWindowIcon));
 }
 
 QIcon documentWindowIcon()
 {
-    QPixmap icon(16, 16);
-    icon.fill(Qt::transparent);
-    QPainter painter(&icon);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QPainterPath page;
-    page.moveTo(3, 1);
-    page.lineTo(10, 1);
-    page.lineTo(13, 4);
-    page.lineTo(13, 15);
-    page.lineTo(3, 15);
-    page.closeSubpath();
-    painter.setPen(QPen(Case, 1));
-    painter.setBrush(Qt::white);
-    painter.drawPath(page);
-    painter.setPen(QPen(Violet, 1));
-    for (int y = 6; y <= 12; y += 3)
-        painter.drawLine(QPointF(5, y), QPointF(11, y));
-    return QIcon(icon);
+    return QIcon(new PaintedIcon(paintDocumentWindowIcon));
 }

@@ -12,6 +12,21 @@ namespace {
 
 DialogService* installedService = nullptr;
 
+class SizeHolder : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* window = static_cast<QWidget*>(watched);
+        if (event->type() != QEvent::Resize || window->size() == window->minimumSize())
+            return false;
+        window->resize(window->minimumSize());
+        return true; // the window has already seen its size come back
+    }
+};
+
 } // namespace
 
 namespace Toolkit {
@@ -64,6 +79,12 @@ QString ClipboardGetText()
     return QGuiApplication::clipboard()->text();
 }
 
+void holdWindowSize(QWidget* window, int width, int height)
+{
+    window->setFixedSize(twipsToPixels(width), twipsToPixels(height));
+    window->installEventFilter(new SizeHolder(window));
+}
+
 void fitWindowText(QWidget* window)
 {
     QFont font = window->font();
@@ -85,7 +106,11 @@ void fitWindowText(QWidget* window)
                 beside.bottom() > place.top())
                 left = std::min(left, beside.left() - needed);
         }
-        label->setGeometry(std::max(0, left), place.top(), needed, place.height());
+        // So does its parent's right edge, a little clear of the border; a text too long for
+        // the parent is cut rather than run over the border.
+        const int right = label->parentWidget()->width() - twipsToPixels(60);
+        left = std::max(0, std::min(left, right - needed));
+        label->setGeometry(left, place.top(), std::min(needed, right - left), place.height());
     }
 }
 

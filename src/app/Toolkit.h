@@ -50,6 +50,10 @@ W* placeInTwips(W* widget, int left, int top, int width, int height)
     return widget;
 }
 
+// Holds a window's client area at a size in twips. The size hints keep a window manager that
+// heeds them from changing it; a change that gets through anyway is set back.
+void holdWindowSize(QWidget* window, int width, int height);
+
 // Gives a window of fixed layout the small type its positions were made for, and widens each of
 // its labels that its text would overflow, keeping the label's alignment.
 void fitWindowText(QWidget* window);

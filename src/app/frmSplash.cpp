@@ -67,7 +67,7 @@ frmSplash::frmSplash()
     Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label3->setWordWrap(true);
     Image1 = Toolkit::placeInTwips(new QLabel(Frame1), 4080, 360, 3105, 3810);
-    Image1->setPixmap(splashPicture());
+    Image1->setPixmap(splashPicture(devicePixelRatioF()));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label2->setObjectName(QStringLiteral("Label2"));

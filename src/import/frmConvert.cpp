@@ -91,7 +91,9 @@ void frmConvert::Command1_Click()
         Toolkit::MsgBox(QStringLiteral("Cannot convert: ") + problem);
         return;
     }
-    const QString error = writeTextLines(ScriptName, convertScriptLines(folder, converted, bitmap),
+    // Messages name the script with its folder: the working folder is nowhere on the screen.
+    const QString script = QDir::current().absoluteFilePath(ScriptName);
+    const QString error = writeTextLines(script, convertScriptLines(folder, converted, bitmap),
                                          LinkAtPath::Replace, CodePage::Oem);
     if (!error.isEmpty()) {
         Toolkit::MsgBox(error);
@@ -99,12 +101,11 @@ void frmConvert::Command1_Click()
     }
     const qint32 started = ShellOpenFile(ScriptName, QString(), QString());
     if (started <= 32) {
-        Toolkit::MsgBox(
-            QStringLiteral("Cannot start %1: %2")
-                .arg(quotedPathForMessage(QDir::current().absoluteFilePath(ScriptName)),
-                     started == 2 ? QStringLiteral("the file does not exist.")
-                                  : QStringLiteral("no program was found to run it "
-                                                   "(a batch file needs Wine here).")));
+        Toolkit::MsgBox(QStringLiteral("Cannot start %1: %2")
+                            .arg(quotedPathForMessage(script),
+                                 started == 2 ? QStringLiteral("the file does not exist.")
+                                              : QStringLiteral("no program was found to run it "
+                                                               "(a batch file needs Wine here).")));
         return;
     }
     Project::current().appendFile(converted);

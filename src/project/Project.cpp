@@ -47,8 +47,10 @@ void Project::setUseRootInfFile(bool on)
 void Project::setCreateRootInfWithWizard(bool on)
 {
     setOptions(on ? false : m_useRootInfFile, on);
-    if (on)
-        emit wizardOptionSelected();
+    if (!on)
+        return;
+    m_wizardOptionWasSelected = true;
+    emit wizardOptionSelected();
 }
 
 // Both options take their new values before either change is told, so that no view ever sees

@@ -29,6 +29,10 @@ public:
     void setUseRootInfFile(bool on);
     bool CreateRootInfWithWizard() const { return m_createRootInfWithWizard; }
     void setCreateRootInfWithWizard(bool on);
+    // Whether the wizard option has been selected since the program started, even if it was
+    // turned off again: a Properties dialog made only now opens on the page that selection
+    // turned it to.
+    bool wizardOptionWasSelected() const { return m_wizardOptionWasSelected; }
 
     // Bare file names in insertion order; duplicates allowed.
     QStringList Files() const { return m_files.stringList(); }
@@ -56,5 +60,6 @@ private:
     QString m_projectFolder;
     bool m_useRootInfFile = true;
     bool m_createRootInfWithWizard = false;
+    bool m_wizardOptionWasSelected = false;
     QStringListModel m_files;
 };

@@ -54,7 +54,7 @@ frmDialog::frmDialog()
 {
     setObjectName(QStringLiteral("frmDialog"));
     setWindowTitle(QStringLiteral("Project Properties"));
-    setFixedSize(Toolkit::twipsToPixels(6105), Toolkit::twipsToPixels(3120));
+    Toolkit::holdWindowSize(this, 6105, 3120);
 
     Command1 =
         Toolkit::placeInTwips(button("Command1", "Project Properties", this), 120, 240, 1575, 375);
@@ -123,8 +123,8 @@ frmDialog::frmDialog()
 
 void frmDialog::Form_Load()
 {
-    // A project opened before the dialog existed may have selected the wizard already.
-    showPage(Project::current().CreateRootInfWithWizard() ? Frame3 : Frame1);
+    // A project opened before the dialog existed may have turned it to the wizard already.
+    showPage(Project::current().wizardOptionWasSelected() ? Frame3 : Frame1);
     Dir1->blockSignals(true);
     Dir1->setPath(QDir::currentPath());
     Dir1->blockSignals(false);

@@ -29,7 +29,7 @@ frmProject::frmProject()
     setObjectName(QStringLiteral("frmProject"));
     setWindowTitle(QStringLiteral("Project Explorer"));
     // Whatever the user drags the border to, the window keeps its size.
-    setFixedSize(Toolkit::twipsToPixels(8655), Toolkit::twipsToPixels(5280));
+    Toolkit::holdWindowSize(this, 8655, 5280);
 
     Label1 = Toolkit::placeInTwips(new QLabel(QStringLiteral("Project Files:"), this), 6000, 0, 975,
                                    255);

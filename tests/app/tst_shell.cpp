@@ -1,3 +1,4 @@
+#include "app/Artwork.h"
 #include "app/CommonDialog.h"
 #include "app/LoadedWindows.h"
 #include "app/Toolkit.h"
@@ -88,7 +89,12 @@ void ShellTest::startsWithTheSplashOnly()
     auto* splash = qobject_cast<frmSplash*>(loaded[0]);
     QVERIFY(splash && splash->isVisible());
     QCOMPARE(splash->Label1->text(), QString("Larkspan"));
-    QCOMPARE(splash->Image1->pixmap().size(), QSize(207, 254));
+    QCOMPARE(splash->Image1->pixmap().deviceIndependentSize(), QSizeF(207, 254));
+    // Painted with as many pixels as the screen has, the pictures stay sharp.
+    QCOMPARE(splashPicture(2).size(), QSize(414, 508));
+    QCOMPARE(splashPicture(2).devicePixelRatio(), 2);
+    for (const QIcon& icon : {mainWindowIcon(), documentWindowIcon()})
+        QCOMPARE(icon.pixmap(QSize(16, 16), 2).size(), QSize(32, 32));
     // A click on what the panel holds does nothing.
     for (QLabel* label : {splash->Label1, splash->Label2, splash->Label3, splash->Image1})
         QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(3, 3));

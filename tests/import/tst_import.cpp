@@ -127,7 +127,8 @@ void ImportTest::convertRefusesWhatCannotWork()
     QVERIFY(QFile::remove("2piclaunch.bat"));
     QVERIFY(QDir().mkdir("2piclaunch.bat"));
     convert.Command1_Click();
-    QVERIFY(dialogs.messages[3].text.startsWith("Cannot write \"2piclaunch.bat\": "));
+    QVERIFY(dialogs.messages[3].text.startsWith("Cannot write \"" +
+                                                m_dir->filePath("work/2piclaunch.bat\": ")));
     QDir().rmdir("2piclaunch.bat");
     qputenv("LC_ALL", "C.UTF-8");
     convert.Text1->setText("5\u20ac"); // not in the interpreter's code page: nothing is written
