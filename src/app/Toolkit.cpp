@@ -64,6 +64,12 @@ QString ClipboardGetText()
     return QGuiApplication::clipboard()->text();
 }
 
+void nameAfterLabel(QLabel* label, QWidget* control)
+{
+    label->setBuddy(control);
+    control->setAccessibleName(label->text());
+}
+
 void fitWindowText(QWidget* window)
 {
     QFont font = window->font();
