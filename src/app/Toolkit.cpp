@@ -85,6 +85,12 @@ void holdWindowSize(QWidget* window, int width, int height)
     window->installEventFilter(new SizeHolder(window));
 }
 
+void nameAfterLabel(QLabel* label, QWidget* control)
+{
+    label->setBuddy(control);
+    control->setAccessibleName(label->text());
+}
+
 void fitWindowText(QWidget* window)
 {
     QFont font = window->font();

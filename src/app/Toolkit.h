@@ -5,6 +5,7 @@
 #include <QString>
 
 class CommonDialog;
+class QLabel;
 class QWidget;
 
 // The one place that reaches the GUI toolkit's modal and global services, so that the rest of
@@ -53,6 +54,10 @@ W* placeInTwips(W* widget, int left, int top, int width, int height)
 // Holds a window's client area at a size in twips. The size hints keep a window manager that
 // heeds them from changing it; a change that gets through anyway is set back.
 void holdWindowSize(QWidget* window, int width, int height);
+
+// Makes a label the one that names a control: its buddy, and its text the name a screen reader
+// gives the control (a list takes no name from its buddy).
+void nameAfterLabel(QLabel* label, QWidget* control);
 
 // Gives a window of fixed layout the small type its positions were made for, and widens each of
 // its labels that its text would overflow, keeping the label's alignment.

@@ -65,6 +65,12 @@ frmDocument::frmDocument(QWidget* parent)
     client->installEventFilter(this);
     setWidget(client);
 
+    // A screen reader names the editor after its document, whose caption changes on Save As.
+    const auto nameEditor = [this] {
+        rtfText->setAccessibleName(QStringLiteral("Editor: ") + windowTitle());
+    };
+    nameEditor();
+    connect(this, &QWidget::windowTitleChanged, rtfText, nameEditor);
     connect(rtfText, &TextEditor::KeyDown, this, &frmDocument::rtfText_KeyDown);
     connect(rtfText, &TextEditor::Click, this, &frmDocument::rtfText_Click);
     connect(rtfText, &TextEditor::Change, this, &frmDocument::rtfText_Change);

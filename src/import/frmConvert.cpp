@@ -51,6 +51,8 @@ frmConvert::frmConvert()
     Command2->setObjectName(QStringLiteral("Command2"));
     // Closing it by its title bar discards it; the next use makes it afresh.
     setAttribute(Qt::WA_DeleteOnClose);
+    Toolkit::nameAfterLabel(Label1, File1);
+    Toolkit::nameAfterLabel(Label2, Text1);
     setTabOrder(File1, Text1);
     setTabOrder(Text1, Command1);
     setTabOrder(Command1, Command2);

@@ -63,6 +63,10 @@ frmImport::frmImport()
     Command1 = Toolkit::placeInTwips(new QPushButton(QStringLiteral("Import To Project"), this),
                                      360, 3120, 2175, 375);
     Command1->setObjectName(QStringLiteral("Command1"));
+    // No label names them; a screen reader says what each one chooses.
+    Drive1->setAccessibleName(QStringLiteral("Drive"));
+    Dir1->setAccessibleName(QStringLiteral("Source folder"));
+    File1->setAccessibleName(QStringLiteral("Source file"));
     setTabOrder(Drive1, Dir1);
     setTabOrder(Dir1, File1);
     setTabOrder(File1, Command1);

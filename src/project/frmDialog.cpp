@@ -109,6 +109,15 @@ frmDialog::frmDialog()
     for (qsizetype i = 1; i < focusOrder.size(); ++i)
         setTabOrder(focusOrder[i - 1], focusOrder[i]);
 
+    // Each label names the field or option it stands over or beside.
+    const std::pair<const char*, QWidget*> labelled[] = {
+        {"Label5", Text1},    {"Label2", Text2},  {"Label3", Text3}, {"Label12", Option1},
+        {"Label11", Option2}, {"Label10", Text5}, {"Label8", Text7}, {"Label9", Text8},
+        {"Label6", Text6},    {"Label7", Text4}};
+    for (const auto& [label, control] : labelled)
+        Toolkit::nameAfterLabel(findChild<QLabel*>(label), control);
+    Dir1->setAccessibleName(QStringLiteral("Project folder"));
+
     Toolkit::fitWindowText(this);
     connect(Command1, &QPushButton::clicked, this, &frmDialog::Command1_Click);
     connect(Command3, &QPushButton::clicked, this, &frmDialog::Command3_Click);

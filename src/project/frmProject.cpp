@@ -41,6 +41,8 @@ frmProject::frmProject()
     Label2 = Toolkit::placeInTwips(new QLabel(QStringLiteral("Project Folder"), this), 1680, 0,
                                    1095, 255);
     setTabOrder(File2, List1);
+    Toolkit::nameAfterLabel(Label2, File2);
+    Toolkit::nameAfterLabel(Label1, List1);
 
     mnupopup = new QMenu(QStringLiteral("&Pop Up"), this);
     mnupopup->setObjectName(QStringLiteral("mnupopup"));

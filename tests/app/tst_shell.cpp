@@ -1,15 +1,19 @@
 #include "app/Artwork.h"
 #include "app/CommonDialog.h"
+#include "app/DriveList.h"
 #include "app/LoadedWindows.h"
 #include "app/Toolkit.h"
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
 #include "editor/TextEditor.h"
 #include "editor/frmDocument.h"
+#include "import/frmConvert.h"
+#include "import/frmImport.h"
 #include "project/frmDialog.h"
 #include "project/frmProject.h"
 #include "support/ScriptedDialogs.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QMdiArea>
@@ -67,6 +71,7 @@ private slots:
     void clipboardCommands();
     void printingAndPageSetup();
     void helpAndAbout();
+    void everyControlHasAnAccessibleName();
     void exitEndsTheProgram();
 };
 
@@ -289,6 +294,58 @@ void ShellTest::helpAndAbout()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(LoadedWindows::instance().find<frmSplash>(), nullptr);
     QCOMPARE(main.documents().size(), 1);
+}
+
+void ShellTest::everyControlHasAnAccessibleName()
+{
+    frmMain& main = *mainWindow();
+    LoadedWindows& windows = LoadedWindows::instance();
+    for (frmDocument* document : main.documents())
+        document->close();
+    main.mnuFileNewC_Click();
+    main.mnuHelpAbout_Click();
+    windows.form<frmProject>().show();
+    windows.form<frmDialog>().show();
+    windows.form<frmImport>().show();
+    windows.form<frmConvert>().show();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // Every control the keyboard reaches in each window, on hidden pages too, as a screen reader
+    // names it.
+    QStringList names;
+    for (QWidget* window : windows.windows()) {
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            if (window->isWindow() && control->window() == window &&
+                control->focusPolicy() & Qt::TabFocus)
+                names.append(QString("%1/%2: %3")
+                                 .arg(window->objectName(), control->objectName(),
+                                      QAccessible::queryAccessibleInterface(control)->text(
+                                          QAccessible::Name)));
+        }
+    }
+    names.sort();
+    QCOMPARE(names,
+             QStringList({"frmConvert/Command1: Convert", "frmConvert/Command2: Cancel",
+                          "frmConvert/File1: Convert", "frmConvert/Text1: To",
+                          "frmDialog/Command1: Project Properties",
+                          "frmDialog/Command3: Config Root.inf", "frmDialog/Command4: OK",
+                          "frmDialog/Command5: OK", "frmDialog/Command6: Create",
+                          "frmDialog/Dir1: Project folder",
+                          "frmDialog/Option1: Use Root.inf file and compile with project",
+                          "frmDialog/Option2: Create Root.inf file using Wizard",
+                          "frmDialog/Text1: Project Name", "frmDialog/Text2: Output App Name",
+                          "frmDialog/Text3: Output Path:", "frmDialog/Text4: Copyright Info",
+                          "frmDialog/Text5: App Type (game/app)", "frmDialog/Text6: Halvos Version",
+                          "frmDialog/Text7: Version", "frmDialog/Text8: Name",
+                          "frmImport/Command1: Import To Project", "frmImport/Dir1: Source folder",
+                          // On Linux, Qt names a drop-down list by its choice.
+                          "frmImport/Drive1: " + windows.form<frmImport>().Drive1->currentText(),
+                          "frmImport/File1: Source file", "frmMain/frmDocument: C File - Larkspan",
+                          "frmMain/rtfText: Editor: C File - Larkspan",
+                          "frmProject/File2: Project Folder", "frmProject/List1: Project Files:"}));
+    // The editor's name follows its document's caption.
+    main.activeDocument()->setWindowTitle("/home/me/main.c");
+    QCOMPARE(QAccessible::queryAccessibleInterface(&editor())->text(QAccessible::Name),
+             QString("Editor: /home/me/main.c"));
 }
 
 void ShellTest::exitEndsTheProgram()
