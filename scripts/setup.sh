@@ -24,7 +24,7 @@ build_larkspan() {
     cmake --build "$root/build"
 }
 
-BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libqscintilla2-qt6-dev)
+BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libqscintilla2-qt6-dev libxcb-xkb-dev)
 # The tests also drive the real program under a virtual X server, read printed PDF files, and
 # run the generated batch files in Wine with a stand-in for the kit's tools built by MinGW.
 TEST_PACKAGES=(xvfb xdotool poppler-utils wine gcc-mingw-w64-x86-64)

@@ -8,6 +8,8 @@
 StatusBar::StatusBar(QWidget* parent)
     : QFrame(parent)
 {
+    // The locks may have changed in another program since the application last looked.
+    KeyboardState::instance().refresh();
     connect(&KeyboardState::instance(), &KeyboardState::changed, this, &StatusBar::showKeyStates);
 }
 
