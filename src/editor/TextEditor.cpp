@@ -11,6 +11,7 @@
 #include <QMimeData>
 #include <QPrinter>
 #include <QTextDocument>
+#include <QTextOption>
 
 namespace {
 
@@ -268,14 +269,22 @@ QString TextEditor::LoadFile(const QString& path)
 
 void TextEditor::SelPrint(QPrinter* printer) const
 {
-    QTextDocument printed;
-    printed.setDefaultFont(font());
-    const QString text = SendScintilla(SCI_GETSELECTIONEMPTY) ? Text() : SelText();
-    printed.setPlainText(QString(text).replace(CrLf, QStringLiteral("\n")));
     // What is printed follows the selection alone, not the range picked in the dialog.
     printer->setPrintRange(QPrinter::AllPages);
     printer->setFromTo(0, 0);
-    printed.print(printer);
+    printDocument()->print(printer);
+}
+
+std::unique_ptr<QTextDocument> TextEditor::printDocument() const
+{
+    auto printed = std::make_unique<QTextDocument>();
+    printed->setDefaultFont(font());
+    QTextOption option = printed->defaultTextOption();
+    option.setTabStopDistance(tabWidth() * QFontMetricsF(font()).horizontalAdvance(u' '));
+    printed->setDefaultTextOption(option);
+    const QString text = SendScintilla(SCI_GETSELECTIONEMPTY) ? Text() : SelText();
+    printed->setPlainText(QString(text).replace(CrLf, QStringLiteral("\n")));
+    return printed;
 }
 
 QString TextEditor::textRange(qsizetype position, qsizetype length) const

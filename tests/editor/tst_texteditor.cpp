@@ -5,6 +5,9 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QMimeData>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QtTest>
 
 class TextEditorTest : public QObject {
@@ -12,6 +15,7 @@ class TextEditorTest : public QObject {
 
 private slots:
     void textIsRawWithCrLf();
+    void columnsLineUpOnScreenAndOnPaper();
     void selectionCountsCrLfAsTwo();
     void copiesAndPastesPlainText();
     void mouseAndWheelOnlySelectAndScroll();
@@ -53,8 +57,26 @@ void TextEditorTest::textIsRawWithCrLf()
     QCOMPARE(editor.Text(), QStringLiteral("a\u00a0b\r\nc\r\nd\r\ne\t\x01"));
     QCOMPARE(editor.lineCount(), 4);
     QCOMPARE(editor.SendScintilla(QsciScintillaBase::SCI_GETUNDOCOLLECTION), 0);
+}
+
+void TextEditorTest::columnsLineUpOnScreenAndOnPaper()
+{
+    TextEditor editor;
     const QFontMetrics metrics(editor.font());
     QCOMPARE(metrics.horizontalAdvance("iiii"), metrics.horizontalAdvance("WWWW"));
+    // Tab stops every four columns: each x stands in the fifth.
+    editor.setText("    x\r\n\tx\r\nab\tx");
+    const std::unique_ptr<QTextDocument> printed = editor.printDocument();
+    printed->adjustSize();
+    QList<double> onScreen, onPaper;
+    for (int line = 0; line < 3; ++line) {
+        const int at = int(editor.text(line).indexOf(u'x'));
+        onScreen.append(editor.SendScintilla(Sci::SCI_POINTXFROMPOSITION, 0,
+                                             editor.positionFromLineIndex(line, at)));
+        onPaper.append(printed->findBlockByNumber(line).layout()->lineAt(0).cursorToX(at));
+    }
+    QCOMPARE(onScreen, QList<double>(3, onScreen[0]));
+    QCOMPARE(onPaper, QList<double>(3, onPaper[0]));
 }
 
 void TextEditorTest::selectionCountsCrLfAsTwo()
