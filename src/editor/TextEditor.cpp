@@ -426,13 +426,16 @@ void TextEditor::settlePendingSpan()
 
 bool TextEditor::event(QEvent* event)
 {
-    // The main window's menu takes its Ctrl+letter keys before the editor sees them: the
-    // editor's own undo and clipboard keys must not act.
+    // The main window's menu takes its Ctrl+letter keys and the standard clipboard keys
+    // (Shift+Insert and the like) before the editor sees them: the editor's own undo and
+    // clipboard keys must not act.
     if (event->type() == QEvent::ShortcutOverride) {
         const auto* key = static_cast<QKeyEvent*>(event);
         static const QList<int> menuKeys{Qt::Key_A, Qt::Key_C, Qt::Key_O, Qt::Key_P, Qt::Key_S,
                                          Qt::Key_V, Qt::Key_X, Qt::Key_Y, Qt::Key_Z};
-        if (key->modifiers() == Qt::ControlModifier && menuKeys.contains(key->key())) {
+        if ((key->modifiers() == Qt::ControlModifier && menuKeys.contains(key->key())) ||
+            key->matches(QKeySequence::Cut) || key->matches(QKeySequence::Copy) ||
+            key->matches(QKeySequence::Paste)) {
             event->ignore();
             return true;
         }
