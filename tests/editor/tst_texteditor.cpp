@@ -130,6 +130,18 @@ void TextEditorTest::copiesAndPastesPlainText()
     QCOMPARE(editor.Text(), QString("plain\r\nnext"));
     editor.setSelText(QString("x\u2028y"));
     QCOMPARE(editor.Text(), QString("plain\r\nnextx\r\ny"));
+
+    // Dropped files come with their addresses as text, which goes in no more than the files.
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile("/home/user/main.c")});
+    files.setText("file:///home/user/main.c");
+    for (QMimeData* dropped : {&files, offered}) {
+        QDragEnterEvent enter({1, 1}, Qt::CopyAction, dropped, Qt::LeftButton, {});
+        QDropEvent drop({1, 1}, Qt::CopyAction, dropped, Qt::LeftButton, {});
+        QApplication::sendEvent(editor.viewport(), &enter);
+        QApplication::sendEvent(editor.viewport(), &drop);
+    }
+    QCOMPARE(editor.Text(), QString("plain\r\nnextplain\r\nnextx\r\ny"));
 }
 
 void TextEditorTest::mouseAndWheelOnlySelectAndScroll()
