@@ -25,7 +25,8 @@ build_larkspan() {
 }
 
 # The icon's PNG sizes are drawn from its SVG at build time.
-BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libqscintilla2-qt6-dev librsvg2-bin)
+BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libqscintilla2-qt6-dev libxcb-xkb-dev
+    librsvg2-bin)
 # The tests also drive the real program under a virtual X server, read printed PDF files, and
 # run the generated batch files in Wine with a stand-in for the kit's tools built by MinGW; they
 # validate the installed desktop entry and metainfo, and build and read the Debian package.

@@ -5,6 +5,15 @@
 
 #ifdef Q_OS_WIN
 #include <windows.h>
+#elif QT_CONFIG(xcb)
+// The header names a field after a C++ keyword.
+#define explicit explicit_
+#include <xcb/xkb.h>
+#undef explicit
+
+#include <array>
+#include <cstdlib>
+#include <cstring>
 #endif
 
 namespace {
@@ -20,6 +29,62 @@ bool nativeStateIsX11()
 }
 #endif
 
+// The lock states as the window system holds them, changed also by keys that other programs
+// received; false where it cannot tell.
+bool readLocks(bool& capsLock, bool& numLock)
+{
+#ifdef Q_OS_WIN
+    capsLock = GetKeyState(VK_CAPITAL) & 1;
+    numLock = GetKeyState(VK_NUMLOCK) & 1;
+    return true;
+#elif QT_CONFIG(xcb)
+    const auto* x11 =
+        qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    // A request of an extension the server lacks would close the connection.
+    const xcb_query_extension_reply_t* xkb =
+        connection ? xcb_get_extension_data(connection, &xcb_xkb_id) : nullptr;
+    if (!xkb || !xkb->present)
+        return false;
+    // The keyboard's lights by their XKB names; Qt has set the extension up on its connection.
+    static const std::array<xcb_atom_t, 2> names = [connection] {
+        const char* const lights[] = {"Caps Lock", "Num Lock"};
+        std::array<xcb_atom_t, 2> atoms{};
+        for (std::size_t i = 0; i < atoms.size(); ++i) {
+            xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+                connection,
+                xcb_intern_atom(connection, true, uint16_t(strlen(lights[i])), lights[i]), nullptr);
+            atoms[i] = atom ? atom->atom : xcb_atom_t(XCB_ATOM_NONE);
+            free(atom);
+        }
+        return atoms;
+    }();
+    xcb_xkb_get_named_indicator_cookie_t cookies[2];
+    for (int i = 0; i < 2; ++i)
+        cookies[i] = xcb_xkb_get_named_indicator(connection, XCB_XKB_ID_USE_CORE_KBD,
+                                                 XCB_XKB_LED_CLASS_DFLT_XI_CLASS,
+                                                 XCB_XKB_ID_DFLT_XI_ID, names[i]);
+    bool on[2] = {};
+    bool found = true;
+    for (int i = 0; i < 2; ++i) {
+        xcb_xkb_get_named_indicator_reply_t* reply =
+            xcb_xkb_get_named_indicator_reply(connection, cookies[i], nullptr);
+        found = found && reply && reply->found;
+        on[i] = reply && reply->on;
+        free(reply);
+    }
+    if (found) {
+        capsLock = on[0];
+        numLock = on[1];
+    }
+    return found;
+#else
+    Q_UNUSED(capsLock)
+    Q_UNUSED(numLock)
+    return false;
+#endif
+}
+
 } // namespace
 
 KeyboardState& KeyboardState::instance()
@@ -31,12 +96,26 @@ KeyboardState& KeyboardState::instance()
 KeyboardState::KeyboardState()
 {
 #ifdef Q_OS_WIN
-    m_capsLock = GetKeyState(VK_CAPITAL) & 1;
-    m_numLock = GetKeyState(VK_NUMLOCK) & 1;
     m_insert = GetKeyState(VK_INSERT) & 1;
 #endif
+    readLocks(m_capsLock, m_numLock);
     if (QCoreApplication::instance())
         QCoreApplication::instance()->installEventFilter(this);
+    if (qGuiApp) {
+        connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
+                [this](Qt::ApplicationState state) {
+                    if (state == Qt::ApplicationActive)
+                        refresh();
+                });
+    }
+}
+
+void KeyboardState::refresh()
+{
+    bool capsLock = m_capsLock;
+    bool numLock = m_numLock;
+    if (readLocks(capsLock, numLock))
+        set(capsLock, numLock, m_insert);
 }
 
 bool KeyboardState::eventFilter(QObject* watched, QEvent* event)
@@ -50,26 +129,30 @@ bool KeyboardState::eventFilter(QObject* watched, QEvent* event)
     Q_UNUSED(key)
     set(GetKeyState(VK_CAPITAL) & 1, GetKeyState(VK_NUMLOCK) & 1, GetKeyState(VK_INSERT) & 1);
 #else
+    const Delivery delivery{key, event->type(), key->key(), key->timestamp()};
+    if (delivery == m_lastDelivery)
+        return QObject::eventFilter(watched, event);
+    m_lastDelivery = delivery;
     bool capsLock = m_capsLock;
     bool numLock = m_numLock;
     bool insert = m_insert;
-    if (nativeStateIsX11()) {
-        // The state is the one from before this event: a lock key going down flips it.
-        capsLock = key->nativeModifiers() & X11LockMask;
-        numLock = key->nativeModifiers() & X11NumLockMask;
-    }
-    const Delivery delivery{key, event->type(), key->key(), key->timestamp()};
-    const bool firstDelivery = delivery != m_lastDelivery;
-    m_lastDelivery = delivery;
-    if (event->type() == QEvent::KeyPress && !key->isAutoRepeat() && firstDelivery) {
-        if (key->key() == Qt::Key_CapsLock)
+    const bool pressed = event->type() == QEvent::KeyPress && !key->isAutoRepeat();
+    // The window system's state already includes this key; where it cannot be read, the lock
+    // keys are followed as they come.
+    if (!readLocks(capsLock, numLock)) {
+        if (nativeStateIsX11()) {
+            // The state is the one from before this event: a lock key going down flips it.
+            capsLock = key->nativeModifiers() & X11LockMask;
+            numLock = key->nativeModifiers() & X11NumLockMask;
+        }
+        if (pressed && key->key() == Qt::Key_CapsLock)
             capsLock = !capsLock;
-        else if (key->key() == Qt::Key_NumLock)
+        else if (pressed && key->key() == Qt::Key_NumLock)
             numLock = !numLock;
-        else if (key->key() == Qt::Key_Insert &&
-                 (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier)
-            insert = !insert; // Shift+Insert pastes and Ctrl+Insert copies
     }
+    if (pressed && key->key() == Qt::Key_Insert &&
+        (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier)
+        insert = !insert; // Shift+Insert pastes and Ctrl+Insert copies
     set(capsLock, numLock, insert);
 #endif
     return QObject::eventFilter(watched, event);

@@ -2,8 +2,10 @@
 
 #include <QObject>
 
-// The toggle states of Caps Lock, Num Lock and Insert, followed from the keys the application
-// receives, so that indicators can keep themselves up to date.
+// The toggle states of Caps Lock, Num Lock and Insert, so that indicators can keep themselves up
+// to date: the locks as the window system holds them, read again at every key and whenever the
+// application becomes active, or followed from the keys the application receives where the
+// window system does not tell; Insert always followed from the keys.
 class KeyboardState : public QObject {
     Q_OBJECT
 
@@ -14,6 +16,8 @@ public:
     bool capsLock() const { return m_capsLock; }
     bool numLock() const { return m_numLock; }
     bool insert() const { return m_insert; }
+    // Reads the lock states again from the window system, where it tells them.
+    void refresh();
 
 signals:
     void changed();

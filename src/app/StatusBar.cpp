@@ -8,6 +8,8 @@
 StatusBar::StatusBar(QWidget* parent)
     : QFrame(parent)
 {
+    // The locks may have changed in another program since the application last looked.
+    KeyboardState::instance().refresh();
     connect(&KeyboardState::instance(), &KeyboardState::changed, this, &StatusBar::showKeyStates);
 }
 
@@ -31,6 +33,7 @@ QString StatusBar::panelText(int index) const
 void StatusBar::setPanelText(int index, const QString& text)
 {
     m_panels[index - 1].label->setText(text);
+    placePanels();
 }
 
 double StatusBar::panelWidth(int index) const
@@ -57,11 +60,29 @@ void StatusBar::resizeEvent(QResizeEvent* event)
 
 void StatusBar::placePanels()
 {
+    QList<int> widths;
+    for (const Panel& panel : m_panels)
+        widths.append(std::max(0, Toolkit::twipsToPixels(int(panel.widthTwips))));
+    // A text panel's width is its least: it grows to show its whole text, taking the room from
+    // the text panels after it that do not need theirs, so the panels further right stay put.
+    for (qsizetype i = 0; i < m_panels.size(); ++i) {
+        if (m_panels[i].kind != PanelKind::Text)
+            continue;
+        int growth = m_panels[i].label->sizeHint().width() - widths[i];
+        widths[i] += std::max(0, growth);
+        for (qsizetype j = i + 1; j < m_panels.size() && growth > 0; ++j) {
+            if (m_panels[j].kind != PanelKind::Text)
+                continue;
+            const int spare =
+                std::clamp(widths[j] - m_panels[j].label->sizeHint().width(), 0, growth);
+            widths[j] -= spare;
+            growth -= spare;
+        }
+    }
     int left = 0;
-    for (const Panel& panel : m_panels) {
-        const int width = std::max(0, Toolkit::twipsToPixels(int(panel.widthTwips)));
-        panel.label->setGeometry(left, 0, width, height());
-        left += width;
+    for (qsizetype i = 0; i < m_panels.size(); ++i) {
+        m_panels[i].label->setGeometry(left, 0, widths[i], height());
+        left += widths[i];
     }
 }
 

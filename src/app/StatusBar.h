@@ -5,8 +5,9 @@
 
 class QLabel;
 
-// A status bar of panels laid out left to right. Text panels show what they are given;
-// indicator panels show their key's state themselves, bold while on and dimmed while off.
+// A status bar of panels laid out left to right. Text panels show what they are given, wider
+// than their width where their text needs it; indicator panels show their key's state
+// themselves, bold while on and dimmed while off.
 class StatusBar : public QFrame {
     Q_OBJECT
 

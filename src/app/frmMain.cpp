@@ -75,6 +75,13 @@ const MenuItem Menus[] = {
 // window's title as well, so the title is not read back for it.
 const QString Caption = QStringLiteral("Larkspan");
 
+// Keys that run a command besides the shortcut its menu item shows.
+const std::pair<const char*, QKeyCombination> StandardClipboardKeys[] = {
+    {"mnuEditCut", Qt::SHIFT | Qt::Key_Delete},
+    {"mnuEditCopy", Qt::CTRL | Qt::Key_Insert},
+    {"mnuEditPaste", Qt::SHIFT | Qt::Key_Insert},
+};
+
 // The selection as plain text on an emptied clipboard: nothing selected leaves it empty.
 void copySelection(const TextEditor& editor)
 {
@@ -124,6 +131,10 @@ void frmMain::buildMenus()
             action = menus[item.level - 1]->addAction(caption);
             if (*item.shortcut)
                 action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
+            for (const auto& [command, key] : StandardClipboardKeys) {
+                if (name == QLatin1String(command))
+                    action->setShortcuts({action->shortcut(), QKeySequence(key)});
+            }
             if (item.handler)
                 connect(action, &QAction::triggered, this, item.handler);
         }

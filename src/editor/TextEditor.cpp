@@ -11,6 +11,7 @@
 #include <QMimeData>
 #include <QPrinter>
 #include <QTextDocument>
+#include <QTextOption>
 
 namespace {
 
@@ -268,14 +269,22 @@ QString TextEditor::LoadFile(const QString& path)
 
 void TextEditor::SelPrint(QPrinter* printer) const
 {
-    QTextDocument printed;
-    printed.setDefaultFont(font());
-    const QString text = SendScintilla(SCI_GETSELECTIONEMPTY) ? Text() : SelText();
-    printed.setPlainText(QString(text).replace(CrLf, QStringLiteral("\n")));
     // What is printed follows the selection alone, not the range picked in the dialog.
     printer->setPrintRange(QPrinter::AllPages);
     printer->setFromTo(0, 0);
-    printed.print(printer);
+    printDocument()->print(printer);
+}
+
+std::unique_ptr<QTextDocument> TextEditor::printDocument() const
+{
+    auto printed = std::make_unique<QTextDocument>();
+    printed->setDefaultFont(font());
+    QTextOption option = printed->defaultTextOption();
+    option.setTabStopDistance(tabWidth() * QFontMetricsF(font()).horizontalAdvance(u' '));
+    printed->setDefaultTextOption(option);
+    const QString text = SendScintilla(SCI_GETSELECTIONEMPTY) ? Text() : SelText();
+    printed->setPlainText(QString(text).replace(CrLf, QStringLiteral("\n")));
+    return printed;
 }
 
 QString TextEditor::textRange(qsizetype position, qsizetype length) const
@@ -417,13 +426,16 @@ void TextEditor::settlePendingSpan()
 
 bool TextEditor::event(QEvent* event)
 {
-    // The main window's menu takes its Ctrl+letter keys before the editor sees them: the
-    // editor's own undo and clipboard keys must not act.
+    // The main window's menu takes its Ctrl+letter keys and the standard clipboard keys
+    // (Shift+Insert and the like) before the editor sees them: the editor's own undo and
+    // clipboard keys must not act.
     if (event->type() == QEvent::ShortcutOverride) {
         const auto* key = static_cast<QKeyEvent*>(event);
         static const QList<int> menuKeys{Qt::Key_A, Qt::Key_C, Qt::Key_O, Qt::Key_P, Qt::Key_S,
                                          Qt::Key_V, Qt::Key_X, Qt::Key_Y, Qt::Key_Z};
-        if (key->modifiers() == Qt::ControlModifier && menuKeys.contains(key->key())) {
+        if ((key->modifiers() == Qt::ControlModifier && menuKeys.contains(key->key())) ||
+            key->matches(QKeySequence::Cut) || key->matches(QKeySequence::Copy) ||
+            key->matches(QKeySequence::Paste)) {
             event->ignore();
             return true;
         }

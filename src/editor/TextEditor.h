@@ -4,7 +4,10 @@
 
 #include <QStringList>
 
+#include <memory>
+
 class QPrinter;
+class QTextDocument;
 
 // The document editor: plain text, seen by the rest of the program as its whole text with
 // CR LF between lines, where a position counts UTF-16 code units and a CR LF as two.
@@ -39,6 +42,8 @@ public:
     QString LoadFile(const QString& path);
     // Prints the selection, or the whole text when nothing is selected.
     void SelPrint(QPrinter* printer) const;
+    // What SelPrint puts on paper, tab stops as on screen.
+    std::unique_ptr<QTextDocument> printDocument() const;
 
     // The text in positions as above, taken and replaced verbatim.
     QString textRange(qsizetype position, qsizetype length) const;

@@ -169,16 +169,25 @@ void ShellTest::menuKeysReachTheMenuCommands()
     QCOMPARE(editor().Text(), QString("a"));
     QTest::keyClick(&editor(), Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(editor().Text(), QString("apasted"));
-    // The widget's own clipboard keys do nothing.
+    // So do the standard clipboard keys, one change each.
+    editor().setSelStart(0);
+    editor().setSelLength(1);
+    QTest::keyClick(&editor(), Qt::Key_Insert, Qt::ControlModifier);
+    QCOMPARE(Toolkit::ClipboardGetText(), QString("a"));
+    QTest::keyClick(&editor(), Qt::Key_Delete, Qt::ShiftModifier);
+    QCOMPARE(editor().Text(), QString("pasted"));
     QTest::keyClick(&editor(), Qt::Key_Insert, Qt::ShiftModifier);
+    QCOMPARE(paste.count(), 2);
     QCOMPARE(editor().Text(), QString("apasted"));
+    QTest::keyClick(&editor(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(editor().Text(), QString("pasted"));
 
     // While another top-level window is active the menu keys do nothing.
     main.mnuViewProject_Click();
     frmProject& explorer = *LoadedWindows::instance().find<frmProject>();
     QVERIFY(QTest::qWaitForWindowActive(&explorer));
     QTest::keyClick(&explorer, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(paste.count(), 1);
+    QCOMPARE(paste.count(), 2);
     main.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&main));
 }

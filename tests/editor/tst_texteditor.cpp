@@ -5,6 +5,9 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QMimeData>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QtTest>
 
 class TextEditorTest : public QObject {
@@ -12,6 +15,7 @@ class TextEditorTest : public QObject {
 
 private slots:
     void textIsRawWithCrLf();
+    void columnsLineUpOnScreenAndOnPaper();
     void selectionCountsCrLfAsTwo();
     void copiesAndPastesPlainText();
     void mouseAndWheelOnlySelectAndScroll();
@@ -53,8 +57,26 @@ void TextEditorTest::textIsRawWithCrLf()
     QCOMPARE(editor.Text(), QStringLiteral("a\u00a0b\r\nc\r\nd\r\ne\t\x01"));
     QCOMPARE(editor.lineCount(), 4);
     QCOMPARE(editor.SendScintilla(QsciScintillaBase::SCI_GETUNDOCOLLECTION), 0);
+}
+
+void TextEditorTest::columnsLineUpOnScreenAndOnPaper()
+{
+    TextEditor editor;
     const QFontMetrics metrics(editor.font());
     QCOMPARE(metrics.horizontalAdvance("iiii"), metrics.horizontalAdvance("WWWW"));
+    // Tab stops every four columns: each x stands in the fifth.
+    editor.setText("    x\r\n\tx\r\nab\tx");
+    const std::unique_ptr<QTextDocument> printed = editor.printDocument();
+    printed->adjustSize();
+    QList<double> onScreen, onPaper;
+    for (int line = 0; line < 3; ++line) {
+        const int at = int(editor.text(line).indexOf(u'x'));
+        onScreen.append(editor.SendScintilla(Sci::SCI_POINTXFROMPOSITION, 0,
+                                             editor.positionFromLineIndex(line, at)));
+        onPaper.append(printed->findBlockByNumber(line).layout()->lineAt(0).cursorToX(at));
+    }
+    QCOMPARE(onScreen, QList<double>(3, onScreen[0]));
+    QCOMPARE(onPaper, QList<double>(3, onPaper[0]));
 }
 
 void TextEditorTest::selectionCountsCrLfAsTwo()
@@ -66,10 +88,6 @@ void TextEditorTest::selectionCountsCrLfAsTwo()
     editor.setSelLength(4); // "cd", CR LF
     QCOMPARE(editor.SelLength(), 4);
     QCOMPARE(editor.SelText(), QString("cd\r\n"));
-
-    editor.setSelStart(0);
-    editor.setSelLength(editor.Text().size());
-    QCOMPARE(editor.SelText(), editor.Text());
 
     // Replacing the selection leaves the caret after the new text.
     editor.setSelStart(2);
@@ -108,6 +126,18 @@ void TextEditorTest::copiesAndPastesPlainText()
     QCOMPARE(editor.Text(), QString("plain\r\nnext"));
     editor.setSelText(QString("x\u2028y"));
     QCOMPARE(editor.Text(), QString("plain\r\nnextx\r\ny"));
+
+    // Dropped files come with their addresses as text, which goes in no more than the files.
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile("/home/user/main.c")});
+    files.setText("file:///home/user/main.c");
+    for (QMimeData* dropped : {&files, offered}) {
+        QDragEnterEvent enter({1, 1}, Qt::CopyAction, dropped, Qt::LeftButton, {});
+        QDropEvent drop({1, 1}, Qt::CopyAction, dropped, Qt::LeftButton, {});
+        QApplication::sendEvent(editor.viewport(), &enter);
+        QApplication::sendEvent(editor.viewport(), &drop);
+    }
+    QCOMPARE(editor.Text(), QString("plain\r\nnextplain\r\nnextx\r\ny"));
 }
 
 void TextEditorTest::mouseAndWheelOnlySelectAndScroll()
