@@ -11,16 +11,12 @@ QStringList loadLog;
 
 class PlainWindow : public QWidget {
 public:
-    PlainWindow()
-        : edit(new QLineEdit(this))
-    {
-    }
     void Form_Load()
     {
         loadLog.append("plain");
         edit->setText("as loaded");
     }
-    QLineEdit* edit;
+    QLineEdit* edit = new QLineEdit(this);
 };
 
 // Its load handler uses another window, as the Project Explorer reads the project folder.
@@ -47,9 +43,7 @@ private slots:
     void init() { loadLog.clear(); }
     void cleanup();
     void createdOnFirstUseInLoadOrder();
-    void hiddenWindowKeepsItsContents();
-    void unloadedWindowComesBackFresh();
-    void windowDestroyedElsewhereLeavesTheList();
+    void unloadedWindowsLeaveTheList();
 };
 
 void LoadedWindowsTest::cleanup()
@@ -63,34 +57,25 @@ void LoadedWindowsTest::cleanup()
 void LoadedWindowsTest::createdOnFirstUseInLoadOrder()
 {
     LoadedWindows& windows = LoadedWindows::instance();
-    QCOMPARE(windows.find<FrameWindow>(), nullptr);
-
     FrameWindow& frame = windows.form<FrameWindow>();
     DependentWindow& dependent = windows.form<DependentWindow>();
     QCOMPARE(loadLog, (QStringList{"frame", "dependent", "plain"}));
     // The window enters the list before its load handler runs, so one it loads comes after it.
-    QCOMPARE(windows.windows(), (QList<QWidget*>{&frame, &dependent, windows.find<PlainWindow>()}));
+    PlainWindow& plain = *windows.find<PlainWindow>();
+    QCOMPARE(windows.windows(), (QList<QWidget*>{&frame, &dependent, &plain}));
+    QCOMPARE(plain.edit->text(), QString("as loaded"));
 
-    // Later uses reach the same windows without loading them again.
+    // Later uses reach the same windows, hidden or not, without loading them again.
+    plain.edit->setText("typed by the user");
+    plain.show();
+    plain.hide();
     QCOMPARE(&windows.form<FrameWindow>(), &frame);
     QCOMPARE(&windows.form<DependentWindow>(), &dependent);
+    QCOMPARE(windows.form<PlainWindow>().edit->text(), QString("typed by the user"));
     QCOMPARE(loadLog.size(), 3);
 }
 
-void LoadedWindowsTest::hiddenWindowKeepsItsContents()
-{
-    LoadedWindows& windows = LoadedWindows::instance();
-    PlainWindow& window = windows.form<PlainWindow>();
-    QCOMPARE(window.edit->text(), QString("as loaded"));
-    window.edit->setText("typed by the user");
-    window.show();
-    window.hide();
-    QCOMPARE(&windows.form<PlainWindow>(), &window);
-    QCOMPARE(windows.form<PlainWindow>().edit->text(), QString("typed by the user"));
-    QCOMPARE(windows.count(), 1);
-}
-
-void LoadedWindowsTest::unloadedWindowComesBackFresh()
+void LoadedWindowsTest::unloadedWindowsLeaveTheList()
 {
     LoadedWindows& windows = LoadedWindows::instance();
     QSignalSpy allGone(&windows, &LoadedWindows::allUnloaded);
@@ -110,26 +95,21 @@ void LoadedWindowsTest::unloadedWindowComesBackFresh()
     QCOMPARE(loadLog, (QStringList{"frame", "plain", "plain"}));
     QCOMPARE(windows.windows().constLast(), &second);
 
+    // A window destroyed elsewhere leaves the list too.
+    auto* document = new QWidget;
+    document->setAttribute(Qt::WA_DeleteOnClose);
+    windows.add(document);
+    QCOMPARE(windows.count(), 3);
+    document->show();
+    document->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(windows.windows(), (QList<QWidget*>{windows.find<FrameWindow>(), &second}));
+
     QCOMPARE(allGone.count(), 0);
     windows.unload(&second);
     windows.unload(windows.find<FrameWindow>());
     QCOMPARE(allGone.count(), 1);
     QCOMPARE(windows.count(), 0);
-}
-
-void LoadedWindowsTest::windowDestroyedElsewhereLeavesTheList()
-{
-    LoadedWindows& windows = LoadedWindows::instance();
-    windows.form<FrameWindow>();
-    auto* document = new QWidget;
-    document->setAttribute(Qt::WA_DeleteOnClose);
-    windows.add(document);
-    QCOMPARE(windows.count(), 2);
-    document->show();
-    document->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(windows.count(), 1);
-    QCOMPARE(windows.windows().constFirst(), windows.find<FrameWindow>());
 }
 
 QTEST_MAIN(LoadedWindowsTest)

@@ -5,7 +5,6 @@
 #include "support/TestFiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -13,47 +12,51 @@ class MakeBatTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void grouping_data();
-    void grouping();
+    void writesTheGroups_data();
+    void writesTheGroups();
     void batchArguments_data();
     void batchArguments();
-    void writesThreeLinesIntoTheProjectFolder();
-    void failureIsReported();
-    void entriesNoLineCanCarry_data();
-    void entriesNoLineCanCarry();
+    void refusals_data();
+    void refusals();
 };
 
-void MakeBatTest::grouping_data()
+void MakeBatTest::writesTheGroups_data()
 {
     QTest::addColumn<QStringList>("files");
-    QTest::addColumn<QString>("filerLine");
-    QTest::addColumn<QString>("vccLine");
+    QTest::addColumn<QByteArray>("groups"); // the lines of filer and of the compiler
 
     QTest::newRow("example") << QStringList{"main.c", "logo.pic", "root.inf", "util.c", "defs.h"}
-                             << "filer a logo.pic defs.h"
-                             << "vcc main.c root.inf util.c filer.list";
-    QTest::newRow("no files") << QStringList{} << "filer a"
-                              << "vcc filer.list";
-    QTest::newRow("shortest names") << QStringList{".c", "x.c", ".inf"} << "filer a"
-                                    << "vcc .c x.c .inf filer.list";
+                             << QByteArray("filer a logo.pic defs.h\r\n"
+                                           "vcc main.c root.inf util.c filer.list");
+    QTest::newRow("no files") << QStringList{} << QByteArray("filer a\r\nvcc filer.list");
+    QTest::newRow("shortest names")
+        << QStringList{".c", "x.c", ".inf"} << QByteArray("filer a\r\nvcc .c x.c .inf filer.list");
     QTest::newRow("endings are case-sensitive")
         << QStringList{"MAIN.C", "ROOT.INF", "a.cpp", "b.c.bak"}
-        << "filer a MAIN.C ROOT.INF a.cpp b.c.bak"
-        << "vcc filer.list";
-    QTest::newRow("duplicates kept in place")
-        << QStringList{"a.c", "p.pic", "a.c", "p.pic"} << "filer a p.pic p.pic"
-        << "vcc a.c a.c filer.list";
+        << QByteArray("filer a MAIN.C ROOT.INF a.cpp b.c.bak\r\nvcc filer.list");
+    QTest::newRow("duplicates kept") << QStringList{"a.c", "p.pic", "a.c", "p.pic"}
+                                     << QByteArray("filer a p.pic p.pic\r\nvcc a.c a.c filer.list");
     QTest::newRow("names the interpreter would split")
-        << QStringList{"my file.c", "a&b.pic", "100%.pic"} << "filer a \"a&b.pic\" 100%%.pic"
-        << "vcc \"my file.c\" filer.list";
+        << QStringList{"my file.c", "a&b.pic", "100%.pic", "a\tb.c"}
+        << QByteArray("filer a \"a&b.pic\" 100%%.pic\r\nvcc \"my file.c\" \"a\tb.c\" filer.list");
+    // In the OEM page, in which the interpreter reads it, not the ANSI page (0xE9).
+    QTest::newRow("OEM page") << QStringList{"caf\u00e9.c"}
+                              << QByteArray("filer a\r\nvcc caf\x82.c filer.list");
 }
 
-void MakeBatTest::grouping()
+void MakeBatTest::writesTheGroups()
 {
     QFETCH(QStringList, files);
-    QFETCH(QString, filerLine);
-    QFETCH(QString, vccLine);
-    QCOMPARE(makeBatLines(files), (QStringList{"@echo off", filerLine, vccLine}));
+    QFETCH(QByteArray, groups);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("make.bat");
+    putFile(path, QByteArray(500, 'z')); // replaced whole
+    Project::current().setProjectFolder(QDir::toNativeSeparators(dir.path()));
+    Project::current().setFiles(files);
+    ScriptedDialogs dialogs;
+    WriteMakeBat();
+    QCOMPARE(contentOf(path), "@echo off\r\n" + groups + "\r\n");
+    QCOMPARE(dialogs.messages.size(), 0);
 }
 
 void MakeBatTest::batchArguments_data()
@@ -61,32 +64,27 @@ void MakeBatTest::batchArguments_data()
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("argument");
 
-    QTest::newRow("ordinary") << "logo_2.pic"
-                              << "logo_2.pic";
-    QTest::newRow("path characters") << "C:\\Proj\\logo"
-                                     << "C:\\Proj\\logo";
-    QTest::newRow("empty") << ""
-                           << "";
-    QTest::newRow("blank") << "my logo.pic"
-                           << "\"my logo.pic\"";
-    QTest::newRow("tab") << "a\tb"
-                         << "\"a\tb\"";
+    const struct {
+        const char *tag, *entry, *argument;
+    } rows[] = {
+        {"ordinary", "C:\\Proj\\logo_2.pic", "C:\\Proj\\logo_2.pic"},
+        {"empty", "", ""},
+        {"blank", "my logo.pic", "\"my logo.pic\""},
+        {"tab", "a\tb", "\"a\tb\""},
+        {"percent", "50%off", "50%%off"},
+        {"percent and blank", "%PATH% x", "\"%%PATH%% x\""},
+        // An inner quote must not end the quoting and let the rest run as a command.
+        {"quote", "a\"&calc", "\"a\"\"&calc\""},
+        // A C program takes a backslash before a quote as an escape.
+        {"backslash before a quote", "a\\\"b", "\"a\\\\\"\"b\""},
+        {"backslash at the end", "my\\dir \\", "\"my\\dir \\\\\""},
+    };
+    for (const auto& row : rows)
+        QTest::newRow(row.tag) << QString(row.entry) << QString(row.argument);
     for (const char* special : {"&", "|", "<", ">", "^", "(", ")", ",", ";", "="}) {
         const QString entry = QString("a%1b").arg(QLatin1String(special));
         QTest::newRow(qPrintable(entry)) << entry << "\"" + entry + "\"";
     }
-    QTest::newRow("percent") << "50%off"
-                             << "50%%off";
-    QTest::newRow("percent and blank") << "%PATH% x"
-                                       << "\"%%PATH%% x\"";
-    // An inner quote must not end the quoting and let the rest run as a command.
-    QTest::newRow("quote") << "a\"&calc"
-                           << "\"a\"\"&calc\"";
-    // A C program takes a backslash before a quote as an escape.
-    QTest::newRow("backslash before a quote") << "a\\\"b"
-                                              << "\"a\\\\\"\"b\"";
-    QTest::newRow("backslash at the end") << "my\\dir \\"
-                                          << "\"my\\dir \\\\\"";
 }
 
 void MakeBatTest::batchArguments()
@@ -98,80 +96,43 @@ void MakeBatTest::batchArguments()
     QCOMPARE(commandLineArgument(entry), argument.replace("%%", "%"));
 }
 
-void MakeBatTest::writesThreeLinesIntoTheProjectFolder()
+void MakeBatTest::refusals_data()
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("make.bat");
-    putFile(path, QByteArray(500, 'z'));
-    Project& project = Project::current();
-    project.setProjectFolder(QDir::toNativeSeparators(dir.path()));
-    project.setFiles({"main.c", "logo.pic", "root.inf", "util.c", "defs.h"});
-
-    ScriptedDialogs dialogs;
-    const QByteArray expected =
-        "@echo off\r\nfiler a logo.pic defs.h\r\nvcc main.c root.inf util.c filer.list\r\n";
-    WriteMakeBat();
-    QCOMPARE(contentOf(path), expected);
-    WriteMakeBat();
-    QCOMPARE(contentOf(path), expected);
-    QCOMPARE(dialogs.messages.size(), 0);
-
-    // In the OEM page, in which the interpreter reads it.
-    qputenv("LC_ALL", "ru_RU.UTF-8");
-    project.setFiles({"\u044f.c"});
-    WriteMakeBat();
-    QCOMPARE(contentOf(path), QByteArray("@echo off\r\nfiler a\r\nvcc \xef.c filer.list\r\n"));
-}
-
-void MakeBatTest::failureIsReported()
-{
-    QTemporaryDir dir;
-    Project& project = Project::current();
-    project.setFiles({"main.c"});
-    ScriptedDialogs dialogs;
-
-    // No folder: refused, rather than written at the root of the file system.
-    project.setProjectFolder("");
-    WriteMakeBat();
-    QCOMPARE(dialogs.messages.size(), 1);
-    QVERIFY2(dialogs.messages[0].text.contains("make.bat"), qPrintable(dialogs.messages[0].text));
-    QCOMPARE(dialogs.messages[0].title, QString("LKS"));
-
-    const QString missing = dir.filePath("gone");
-    project.setProjectFolder(missing);
-    WriteMakeBat();
-    QCOMPARE(dialogs.messages.size(), 2);
-    QVERIFY2(dialogs.messages[1].text.contains(QDir::toNativeSeparators(missing)),
-             qPrintable(dialogs.messages[1].text));
-    QVERIFY(!QFileInfo::exists(missing));
-    QCOMPARE(project.Files(), QStringList{"main.c"});
-}
-
-void MakeBatTest::entriesNoLineCanCarry_data()
-{
+    QTest::addColumn<QString>("folder"); // in the test's folder; empty: the project has none
     QTest::addColumn<QString>("entry");
-    QTest::addColumn<bool>("refused");
+    QTest::addColumn<QString>("problem"); // what the message names
 
-    QTest::newRow("tab") << "name\tb.c" << false;
-    QTest::newRow("CR LF") << "name\r\nb.c" << true;
-    QTest::newRow("NUL") << QString("name") + QChar(0) + "b.c" << true;
-    QTest::newRow("escape") << "name\x1b.pic" << true;
-    QTest::newRow("huge") << "name" + QString(5'000'000, 'n') + "\n.c" << true;
+    const struct {
+        const char* tag;
+        QString folder, entry, problem;
+    } rows[] = {
+        // Refused, rather than written at the root of the file system.
+        {"no folder", "", "b.c", "make.bat: the project has no folder"},
+        {"missing folder", "gone", "b.c", "gone/make.bat"},
+        {"CR LF", ".", "name\r\nb.c", "\"name"},
+        {"NUL", ".", QString("name") + QChar(0) + "b.c", "\"name"},
+        {"escape", ".", "name\x1b.pic", "\"name"},
+        {"huge", ".", "name" + QString(5'000'000, 'n') + "\n.c", "\"name"},
+    };
+    for (const auto& row : rows)
+        QTest::newRow(row.tag) << row.folder << row.entry << row.problem;
 }
 
-void MakeBatTest::entriesNoLineCanCarry()
+void MakeBatTest::refusals()
 {
+    QFETCH(QString, folder);
     QFETCH(QString, entry);
-    QFETCH(bool, refused);
+    QFETCH(QString, problem);
     QTemporaryDir dir;
-    Project::current().setProjectFolder(dir.path());
+    Project::current().setProjectFolder(folder.isEmpty() ? folder : dir.filePath(folder));
     Project::current().setFiles({"main.c", entry});
     ScriptedDialogs dialogs;
     WriteMakeBat();
-    QCOMPARE(QFileInfo::exists(dir.filePath("make.bat")), !refused);
-    QCOMPARE(dialogs.messages.size(), int(refused));
+    // Nothing made in the folder, neither the file nor a missing folder.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{});
+    QCOMPARE(dialogs.messages.size(), 1);
     const QString text = dialogs.messages.value(0).text;
-    QVERIFY2(text.contains("\"name") == refused && text.size() < 300, qPrintable(text.left(300)));
+    QVERIFY2(text.contains(problem) && text.size() < 300, qPrintable(text.left(300)));
 }
 
 QTEST_MAIN(MakeBatTest)

@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -14,17 +13,13 @@ public:
     FakeWine()
         : m_oldPath(qgetenv("PATH"))
     {
-        const QString script = m_bin.filePath("wine");
-        QFile file(script);
-        if (file.open(QIODevice::WriteOnly)) {
-            file.write("#!/bin/sh\n"
-                       "{ pwd; printf '%s\\n' \"$WINEDEBUG\" \"$LARKSPAN_COMMAND\" \"$@\"; } > \"" +
-                       QFile::encodeName(log()) +
-                       ".part\"\n"
-                       "mv \"" +
-                       QFile::encodeName(log()) + ".part\" \"" + QFile::encodeName(log()) + "\"\n");
-            file.close();
-        }
+        const QByteArray log = '"' + QFile::encodeName(this->log());
+        QFile file(m_bin.filePath("wine"));
+        if (file.open(QIODevice::WriteOnly))
+            file.write("#!/bin/sh\n{ pwd; printf '%s\\n' \"$WINEDEBUG\" \"$LARKSPAN_COMMAND\" "
+                       "\"$@\"; } > " +
+                       log + ".part\"\nmv " + log + ".part\" " + log + "\"\n");
+        file.close();
         file.setPermissions(file.permissions() | QFile::ExeOwner | QFile::ExeUser);
         qputenv("PATH", QFile::encodeName(m_bin.path()) + ':' + m_oldPath);
     }
@@ -36,16 +31,12 @@ public:
     // waiting for it a few seconds at most; empty when it did not run.
     QStringList waitForRun() const
     {
-        QElapsedTimer timer;
-        timer.start();
-        while (!QFile::exists(log()) && timer.elapsed() < 5000)
-            QTest::qWait(20);
         QFile file(log());
-        if (!file.open(QIODevice::ReadOnly))
+        if (!QTest::qWaitFor([&file] { return file.exists(); }, 5000) ||
+            !file.open(QIODevice::ReadOnly))
             return {};
         QStringList lines = QString::fromLocal8Bit(file.readAll()).split(u'\n');
         lines.removeLast();
-        file.close();
         file.remove();
         return lines;
     }
