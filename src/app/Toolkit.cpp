@@ -31,6 +31,11 @@ protected:
 
 namespace Toolkit {
 
+QString shortTitle()
+{
+    return QStringLiteral("LKS");
+}
+
 MsgBoxResult MsgBox(const QString& text, MsgBoxButtons buttons, MsgBoxIcon icon,
                     const QString& title)
 {

@@ -13,10 +13,10 @@ class QWidget;
 namespace Toolkit {
 
 // The application's short title, the default title of every message box.
-inline const QString ShortTitle = QStringLiteral("LKS");
+QString shortTitle();
 
 MsgBoxResult MsgBox(const QString& text, MsgBoxButtons buttons = MsgBoxButtons::Ok,
-                    MsgBoxIcon icon = MsgBoxIcon::None, const QString& title = ShortTitle);
+                    MsgBoxIcon icon = MsgBoxIcon::None, const QString& title = shortTitle());
 
 // The service that shows dialogs: Qt's real ones unless another was installed.
 DialogService& dialogs();

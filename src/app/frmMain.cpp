@@ -227,7 +227,7 @@ void frmMain::mnuFileOpen_Click()
 {
     if (!activeDocument())
         NewDocument();
-    dlgCommonDialog().setFilter(OpenFilter);
+    dlgCommonDialog().setFilter(openFilter());
     const QString path = askForFile(QStringLiteral("Open"), false, {});
     if (path.isEmpty())
         return;

@@ -35,3 +35,9 @@ std::optional<DocumentKind> kindOfCaption(const QString& caption)
     }
     return std::nullopt;
 }
+
+QString openFilter()
+{
+    return QStringLiteral("C File (*.c)|*.c|C Header File (*.h)|*.h|Inf File (*.inf)|*.inf|"
+                          "All Files (*.*)|*.*");
+}

@@ -12,6 +12,5 @@ QString saveFilter(DocumentKind kind);
 // The kind whose caption this is, compared case-sensitively; nothing for a file's path.
 std::optional<DocumentKind> kindOfCaption(const QString& caption);
 
-inline const QString OpenFilter =
-    QStringLiteral("C File (*.c)|*.c|C Header File (*.h)|*.h|Inf File (*.inf)|*.inf|"
-                   "All Files (*.*)|*.*");
+// The filter of the Open dialog: every kind, and all files.
+QString openFilter();
