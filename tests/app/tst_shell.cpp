@@ -9,6 +9,7 @@
 #include "editor/frmDocument.h"
 #include "import/frmConvert.h"
 #include "import/frmImport.h"
+#include "project/Project.h"
 #include "project/frmDialog.h"
 #include "project/frmProject.h"
 #include "support/ScriptedDialogs.h"
@@ -36,16 +37,42 @@ TextEditor& editor()
     return *mainWindow()->activeDocument()->rtfText;
 }
 
-// The menu as lines "name|caption|shortcut", submenu items indented by two blanks a level.
-void describe(const QMenu& menu, int depth, QStringList& lines)
+// The menus' captions and, in display order, the items that run a command.
+void walk(QAction& action, QStringList& menus, QList<QAction*>& items)
 {
-    for (const QAction* action : menu.actions()) {
-        lines.append(QString(depth * 2, u' ') + action->objectName() + u'|' +
-                     (action->isSeparator() ? QString("-") : action->text()) + u'|' +
-                     action->shortcut().toString());
-        if (action->menu())
-            describe(*action->menu(), depth + 1, lines);
+    if (action.menu()) {
+        menus.append(action.text());
+        for (QAction* child : action.menu()->actions())
+            walk(*child, menus, items);
+    } else if (!action.isSeparator()) {
+        items.append(&action);
     }
+}
+
+// What a person sees of the program, a "part=value" each.
+QStringList observe(const ScriptedDialogs& dialogs)
+{
+    const frmMain& main = *mainWindow();
+    const frmDocument* document = main.activeDocument();
+    QStringList windows, asked;
+    for (const QWidget* window : LoadedWindows::instance().windows()) {
+        if (window->isWindow() && window->isVisible() && window != &main)
+            windows.append(window->objectName());
+    }
+    for (const FileDialogRequest& file : dialogs.fileDialogs)
+        asked.append(file.title + u' ' + file.filter.section(u'|', 0, 0));
+    for (const PrinterDialogRequest& printer : dialogs.printerDialogs)
+        asked.append(printer.title);
+    for (const MessageBoxRequest& message : dialogs.messages)
+        asked.append(message.title);
+    return {"docs=" + QString::number(main.documents().size()),
+            "doc=" + (document ? document->windowTitle() : QString()),
+            "text=" + (document ? document->rtfText->Text() : QString()),
+            "sel=" + (document ? document->rtfText->SelText() : QString()),
+            "clip=" + Toolkit::ClipboardGetText(),
+            "project=" + Project::current().ProjectName(),
+            "windows=" + windows.join(u','),
+            "asked=" + asked.join(u',')};
 }
 
 QString pdfText(const QString& pdf)
@@ -66,9 +93,8 @@ private slots:
     void init();
     void startsWithTheSplashOnly();
     void panelClickOpensTheMainWindow();
-    void menuBarIsTheCommandTable();
-    void menuKeysReachTheMenuCommands();
-    void clipboardCommands();
+    void menuCommandsReachTheirHandlers();
+    void editCommands();
     void printingAndPageSetup();
     void helpAndAbout();
     void everyControlHasAnAccessibleName();
@@ -84,6 +110,11 @@ void ShellTest::init()
     if (test != "startsWithTheSplashOnly" && test != "panelClickOpensTheMainWindow" &&
         !mainWindow())
         panelClickOpensTheMainWindow();
+    // The menu keys work in the active window only.
+    if (frmMain* main = mainWindow()) {
+        main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+    }
 }
 
 void ShellTest::startsWithTheSplashOnly()
@@ -93,7 +124,6 @@ void ShellTest::startsWithTheSplashOnly()
     QCOMPARE(loaded.size(), 1);
     auto* splash = qobject_cast<frmSplash*>(loaded[0]);
     QVERIFY(splash && splash->isVisible());
-    QCOMPARE(splash->Label1->text(), QString("Larkspan"));
     QCOMPARE(splash->Image1->pixmap().deviceIndependentSize(), QSizeF(207, 254));
     // Painted with as many pixels as the screen has, the pictures stay sharp.
     QCOMPARE(splashPicture(2).size(), QSize(414, 508));
@@ -117,123 +147,146 @@ void ShellTest::panelClickOpensTheMainWindow()
     QCOMPARE(main->windowTitle(), QString("Larkspan"));
     QCOMPARE(main->documents().size(), 1);
     QCOMPARE(main->activeDocument()->windowTitle(), QString("C File - Larkspan"));
-    QCOMPARE(main->DocumentCount, 1);
     QCOMPARE(editor().Text(), QString());
     main->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(main));
 }
 
-void ShellTest::menuBarIsTheCommandTable()
+// Every command of the menu, in display order, with what it does to the state below.
+void ShellTest::menuCommandsReachTheirHandlers()
 {
-    QStringList lines;
-    for (const QAction* top : mainWindow()->menuBar()->actions()) {
-        lines.append(top->objectName() + u'|' + top->text() + u'|');
-        describe(*top->menu(), 1, lines);
+    struct Command {
+        const char* name;
+        const char* caption;
+        const char* keys;
+        const char* effect;
+    };
+    const Command commands[] = {
+        {"mnuFileNewProject", "&Project", "", "project="},
+        {"mnuFileNewC", "&C Source File", "", "docs=2 text= sel="},
+        {"mnuFileNewH", "&C Header File", "", "docs=3 doc=C Header File - Larkspan text= sel="},
+        {"mnuFileNewRoot", "&Root File", "", "docs=4 doc=Root.inf - Larkspan text= sel="},
+        {"mnuFileOpen", "&Open...", "Ctrl+O", "asked=Open C File (*.c)"},
+        {"mnuFileOpenProject", "Open Pro&ject", "", "asked=Open LKS Project Files (*.cpf)"},
+        {"mnuFileClose", "&Close", "", "docs=3 doc=C File - Larkspan"},
+        {"mnuFileSave", "&Save", "Ctrl+S", "asked=Save C File (*.c)"},
+        {"mnuFileSaveProject", "&Save P&roject", "", "asked=Save As LKS Project Files (*.cpf)"},
+        {"mnuFileSaveAs", "Save &As...", "", "asked=Save As C File (*.c)"},
+        {"mnuFilePageSetup", "Page Set&up...", "", "asked=Page Setup"},
+        {"mnuFilePrint", "&Print...", "Ctrl+P", "asked=Print"},
+        {"mnuFileExit", "E&xit", "", "(exitEndsTheProgram)"},
+        {"mnuEditUndo", "&Undo", "Ctrl+Z", "text= sel="},
+        {"mnuEditRedo", "&Redo", "Ctrl+Y", "text=one two sel="},
+        {"mnuEditCut", "Cu&t", "Ctrl+X; Shift+Del", "text=e sel= clip=on"},
+        {"mnuEditCopy", "&Copy", "Ctrl+C; Ctrl+Ins", "clip=on"},
+        {"mnuEditPaste", "&Paste", "Ctrl+V; Shift+Ins", "text=clipe sel="},
+        {"mnuEditSelectAll", "&Select All", "Ctrl+A", "sel=one"},
+        {"mnuViewAll", "&All Windows", "", ""},
+        {"mnuViewProject", "&Project Explorer", "", "windows=frmProject"},
+        {"mnuHelpContents", "&Contents", "", "asked=Larkspan"},
+        {"mnuHelpSearchForHelpOn", "&Search For Help On...", "", "asked=Larkspan"},
+        {"mnuHelpAbout", "&About ", "", "windows=frmProject,frmSplash"},
+    };
+    frmMain& main = *mainWindow();
+    for (frmDocument* document : main.documents())
+        document->close();
+    for (QWidget* window : LoadedWindows::instance().windows())
+        window->setVisible(window == &main);
+    main.mnuFileNewC_Click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QStringList menus;
+    QList<QAction*> items;
+    for (QAction* top : main.menuBar()->actions())
+        walk(*top, menus, items);
+    QCOMPARE(menus.join(u' '), QString("&File &New &Edit &View &Help"));
+    QCOMPARE(items.size(), std::size(commands));
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        const Command& command = commands[i];
+        QAction& item = *items[i];
+        QCOMPARE(item.objectName(), QString(command.name));
+        QCOMPARE(item.text(), QString(command.caption));
+        QCOMPARE(QKeySequence::listToString(item.shortcuts()), QString(command.keys));
+        if (item.objectName() == u"mnuFileExit")
+            continue;
+        // The item, then each of its keys, from the same state.
+        QSignalSpy triggered(&item, &QAction::triggered);
+        for (qsizetype way = 0; way <= item.shortcuts().size(); ++way) {
+            ScriptedDialogs dialogs;
+            // Two undo steps, the second undone, and "on" selected.
+            Project::current().setProjectName("demo");
+            Toolkit::ClipboardSetText("clip");
+            for (const char* text : {"", "one", "one two"})
+                editor().setText(text);
+            main.activeDocument()->Undo();
+            editor().setSelStart(0);
+            editor().setSelLength(2);
+            const QStringList before = observe(dialogs);
+            if (way == 0)
+                item.trigger();
+            else
+                QTest::keySequence(&editor(), item.shortcuts()[way - 1]);
+            QCOMPARE(triggered.count(), way + 1);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QStringList changed = observe(dialogs);
+            changed.removeIf([&](const QString& part) { return before.contains(part); });
+            QCOMPARE(changed.join(u' '), QString(command.effect));
+        }
     }
-    // The table's levels become menus, submenus and items, each with its name, caption and
-    // shortcut, separators included.
-    QCOMPARE(lines.size(), 35);
-    for (const char* line :
-         {"mnuFile|&File|", "  mnuFileNew|&New|", "    mnuFileNewRoot|&Root File|",
-          "  mnuFileOpen|&Open...|Ctrl+O", "  mnuFileBar0|-|", "  mnuEditRedo|&Redo|Ctrl+Y",
-          "  mnuHelpAbout|&About |"})
-        QVERIFY2(lines.contains(line), line);
-
-    // All Windows does nothing; Project Explorer shows the explorer, which has no menu bar.
-    const int loaded = int(LoadedWindows::instance().count());
-    mainWindow()->findChild<QAction*>("mnuViewAll")->trigger();
-    QCOMPARE(LoadedWindows::instance().count(), loaded);
-    mainWindow()->findChild<QAction*>("mnuViewProject")->trigger();
-    frmProject* explorer = LoadedWindows::instance().find<frmProject>();
-    QVERIFY(explorer && explorer->isVisible());
-    QCOMPARE(explorer->findChild<QMenuBar*>(), nullptr);
-    mainWindow()->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(mainWindow()));
+    QCOMPARE(LoadedWindows::instance().find<frmProject>()->findChild<QMenuBar*>(), nullptr);
 }
 
-void ShellTest::menuKeysReachTheMenuCommands()
+void ShellTest::editCommands()
 {
     frmMain& main = *mainWindow();
-    QSignalSpy undo(main.findChild<QAction*>("mnuEditUndo"), &QAction::triggered);
-    QSignalSpy paste(main.findChild<QAction*>("mnuEditPaste"), &QAction::triggered);
-    QTest::keyClicks(&editor(), "ab");
-    QTest::keyClick(&editor(), Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(undo.count(), 1);
-    QCOMPARE(editor().Text(), QString("a"));
+    TextEditor& text = editor();
+    // A paste is one change: one Undo takes it back.
+    text.setText("a");
+    text.setSelStart(1);
     Toolkit::ClipboardSetText("pasted");
-    QTest::keyClick(&editor(), Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(paste.count(), 1);
-    QCOMPARE(editor().Text(), QString("apasted"));
-    // One change: one Undo takes the paste back.
-    QTest::keyClick(&editor(), Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(editor().Text(), QString("a"));
-    QTest::keyClick(&editor(), Qt::Key_Y, Qt::ControlModifier);
-    QCOMPARE(editor().Text(), QString("apasted"));
-    // So do the standard clipboard keys, one change each.
-    editor().setSelStart(0);
-    editor().setSelLength(1);
-    QTest::keyClick(&editor(), Qt::Key_Insert, Qt::ControlModifier);
-    QCOMPARE(Toolkit::ClipboardGetText(), QString("a"));
-    QTest::keyClick(&editor(), Qt::Key_Delete, Qt::ShiftModifier);
-    QCOMPARE(editor().Text(), QString("pasted"));
-    QTest::keyClick(&editor(), Qt::Key_Insert, Qt::ShiftModifier);
-    QCOMPARE(paste.count(), 2);
-    QCOMPARE(editor().Text(), QString("apasted"));
-    QTest::keyClick(&editor(), Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(editor().Text(), QString("pasted"));
+    main.mnuEditPaste_Click();
+    QCOMPARE(text.Text(), QString("apasted"));
+    main.mnuEditUndo_Click();
+    QCOMPARE(text.Text(), QString("a"));
 
-    // While another top-level window is active the menu keys do nothing.
-    main.mnuViewProject_Click();
-    frmProject& explorer = *LoadedWindows::instance().find<frmProject>();
-    QVERIFY(QTest::qWaitForWindowActive(&explorer));
-    QTest::keyClick(&explorer, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(paste.count(), 2);
-    main.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&main));
-}
-
-void ShellTest::clipboardCommands()
-{
-    frmMain& main = *mainWindow();
-    editor().setText("one\r\ntwo");
+    // Copied text keeps its line breaks; the caret is back in the editor, ready for typing.
+    text.setText("one\r\ntwo");
     main.mnuEditSelectAll_Click();
-    QCOMPARE(editor().SelLength(), 8);
     main.menuBar()->setFocus();
     main.mnuEditCopy_Click();
     QCOMPARE(Toolkit::ClipboardGetText(), QString("one\r\ntwo"));
-    // The caret is back in the editor, ready for typing.
-    QCOMPARE(QApplication::focusWidget(), &editor());
-
+    QCOMPARE(QApplication::focusWidget(), &text);
     // Copy and Cut with nothing selected empty the clipboard.
-    editor().setSelStart(0);
+    text.setSelStart(0);
     main.mnuEditCopy_Click();
     QCOMPARE(Toolkit::ClipboardGetText(), QString());
     Toolkit::ClipboardSetText("kept?");
     main.mnuEditCut_Click();
     QCOMPARE(Toolkit::ClipboardGetText(), QString());
-    QCOMPARE(editor().Text(), QString("one\r\ntwo"));
-
-    editor().setSelStart(0);
-    editor().setSelLength(5);
+    QCOMPARE(text.Text(), QString("one\r\ntwo"));
+    text.setSelLength(5);
     main.mnuEditCut_Click();
     QCOMPARE(Toolkit::ClipboardGetText(), QString("one\r\n"));
-    QCOMPARE(editor().Text(), QString("two"));
     main.mnuEditUndo_Click();
-    QCOMPARE(editor().Text(), QString("one\r\ntwo"));
-
+    QCOMPARE(text.Text(), QString("one\r\ntwo"));
     // Paste of an empty clipboard deletes the selection.
     Toolkit::ClipboardClear();
-    editor().setSelStart(0);
-    editor().setSelLength(3);
+    text.setSelStart(0);
+    text.setSelLength(3);
     main.mnuEditPaste_Click();
-    QCOMPARE(editor().Text(), QString("\r\ntwo"));
-
-    editor().setText("");
+    QCOMPARE(text.Text(), QString("\r\ntwo"));
+    text.setText("");
     main.menuBar()->setFocus();
     main.mnuEditSelectAll_Click();
-    QCOMPARE(editor().SelStart(), 0);
-    QCOMPARE(editor().SelLength(), 0);
-    QCOMPARE(QApplication::focusWidget(), &editor());
+    QCOMPARE(text.SelLength(), 0);
+    QCOMPARE(QApplication::focusWidget(), &text);
+
+    // While another top-level window is active the menu keys do nothing.
+    main.mnuViewProject_Click();
+    frmProject& explorer = *LoadedWindows::instance().find<frmProject>();
+    QVERIFY(QTest::qWaitForWindowActive(&explorer));
+    QSignalSpy paste(main.findChild<QAction*>("mnuEditPaste"), &QAction::triggered);
+    QTest::keyClick(&explorer, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(paste.count(), 0);
 }
 
 void ShellTest::printingAndPageSetup()
@@ -250,7 +303,6 @@ void ShellTest::printingAndPageSetup()
     // What is printed follows the editor's selection, not the range picked in the dialog.
     dialogs.answerPrinter(true, dir.filePath("selection.pdf"), false);
     main.mnuFilePrint_Click();
-    QCOMPARE(dialogs.printerDialogs[0].title, QString("Print"));
     QCOMPARE(dialogs.printerDialogs[0].options, 265);
     QCOMPARE(dialogs.printerDialogs[0].cancelError, true);
     // The printout holds the selection only (and a page number).
@@ -258,7 +310,6 @@ void ShellTest::printingAndPageSetup()
 
     // Page Setup keeps the options the last Print set.
     main.mnuFilePageSetup_Click();
-    QCOMPARE(dialogs.printerDialogs[1].title, QString("Page Setup"));
     QCOMPARE(dialogs.printerDialogs[1].options, 265);
 
     editor().setSelStart(0);
@@ -277,32 +328,29 @@ void ShellTest::printingAndPageSetup()
 void ShellTest::helpAndAbout()
 {
     frmMain& main = *mainWindow();
+    const qsizetype documents = main.documents().size();
     ScriptedDialogs dialogs;
     // Qt shows a maximised document's caption in the main window's title meanwhile.
     main.activeDocument()->showMaximized();
     main.mnuHelpContents_Click();
     main.activeDocument()->showNormal();
-    main.mnuHelpSearchForHelpOn_Click();
-    QCOMPARE(dialogs.messages.size(), 2);
-    for (const MessageBoxRequest& message : dialogs.messages) {
-        QCOMPARE(message.text, QString("Unable to display Help Contents. There is no Help "
-                                       "associated with this project."));
-        QCOMPARE(message.icon, MsgBoxIcon::Information);
-        QCOMPARE(message.title, QString("Larkspan"));
-    }
+    QCOMPARE(dialogs.messages.size(), 1);
+    QCOMPARE(dialogs.messages[0].text, QString("Unable to display Help Contents. There is no "
+                                               "Help associated with this project."));
+    QCOMPARE(dialogs.messages[0].icon, MsgBoxIcon::Information);
+    QCOMPARE(dialogs.messages[0].title, QString("Larkspan"));
 
+    // About shows the one splash panel, twice asked or not.
     main.mnuHelpAbout_Click();
+    const qsizetype loaded = LoadedWindows::instance().count();
     main.mnuHelpAbout_Click();
-    const QList<QWidget*> loaded = LoadedWindows::instance().windows();
-    QCOMPARE(std::count_if(loaded.cbegin(), loaded.cend(),
-                           [](QWidget* w) { return qobject_cast<frmSplash*>(w); }),
-             1);
+    QCOMPARE(LoadedWindows::instance().count(), loaded);
     frmSplash* splash = LoadedWindows::instance().find<frmSplash>();
     QVERIFY(splash->isVisible());
     QTest::mouseClick(splash->Frame1, Qt::LeftButton, {}, QPoint(4, 4));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(LoadedWindows::instance().find<frmSplash>(), nullptr);
-    QCOMPARE(main.documents().size(), 1);
+    QCOMPARE(main.documents().size(), documents);
 }
 
 void ShellTest::everyControlHasAnAccessibleName()

@@ -43,9 +43,7 @@ class DocumentTest : public QObject {
 
 private slots:
     void statusShowsLineBeforeTheKeyActs();
-    void clickShowsLineAtOnce();
-    void changesByCodeWaitForTheNextKey();
-    void typingIsUndoneLetterByLetter();
+    void changesByCodeAndTyping();
     void randomKeysKeepTextAndHistory();
     void layoutPass();
     void indicatorsFollowTheLockKeys();
@@ -84,42 +82,28 @@ void DocumentTest::statusShowsLineBeforeTheKeyActs()
     QCOMPARE(panels[4]->geometry(), insert);
 }
 
-void DocumentTest::clickShowsLineAtOnce()
+void DocumentTest::changesByCodeAndTyping()
 {
     frmDocument document;
     document.Form_Load();
     document.resize(400, 300);
-    document.show();
-    document.rtfText->setText("one\r\ntwo\r\nthree\r\nfour");
-    clickOnLine(*document.rtfText, 2);
-    QCOMPARE(linePanel(document), QString("Line 3 of 4"));
-    clickOnLine(*document.rtfText, 0);
-    QCOMPARE(linePanel(document), QString("Line 1 of 4"));
-}
-
-void DocumentTest::changesByCodeWaitForTheNextKey()
-{
-    frmDocument document;
-    document.Form_Load();
     document.show();
     document.rtfText->setText("1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10");
     QCOMPARE(document.LineCount, 10);
     QCOMPARE(linePanel(document), QString("Line 1 of 1"));
     QTest::keyClick(document.rtfText, Qt::Key_Down);
     QCOMPARE(linePanel(document), QString("Line 1 of 10"));
+    // A click shows its line at once.
+    clickOnLine(*document.rtfText, 2);
+    QCOMPARE(linePanel(document), QString("Line 3 of 10"));
 
     // Undo of the load puts the old text back and recounts, recording nothing.
     document.Undo();
     QCOMPARE(document.rtfText->Text(), QString());
     QCOMPARE(document.LineCount, 1);
     QCOMPARE(document.UndoIndex(), 0);
-}
 
-void DocumentTest::typingIsUndoneLetterByLetter()
-{
-    frmDocument document;
-    document.Form_Load();
-    document.show();
+    // Typing is undone letter by letter.
     QTest::keyClicks(document.rtfText, "abc");
     QCOMPARE(document.UndoIndex(), 3);
     QTest::keyClick(document.rtfText, Qt::Key_Home);
