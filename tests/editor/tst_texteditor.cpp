@@ -14,9 +14,8 @@ class TextEditorTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void textIsRawWithCrLf();
     void columnsLineUpOnScreenAndOnPaper();
-    void selectionCountsCrLfAsTwo();
+    void textAndSelectionCountCrLfAsTwo();
     void copiesAndPastesPlainText();
     void mouseAndWheelOnlySelectAndScroll();
     void editsNeitherNotifyTheWidgetNorGrowWithTheText();
@@ -49,16 +48,6 @@ double keyCost(TextEditor& editor, qsizetype size)
 
 } // namespace
 
-void TextEditorTest::textIsRawWithCrLf()
-{
-    TextEditor editor;
-    // Every kind of line break becomes a line; a no-break space stays one.
-    editor.setText(QStringLiteral("a\u00a0b\r\nc\nd\re\t\x01"));
-    QCOMPARE(editor.Text(), QStringLiteral("a\u00a0b\r\nc\r\nd\r\ne\t\x01"));
-    QCOMPARE(editor.lineCount(), 4);
-    QCOMPARE(editor.SendScintilla(QsciScintillaBase::SCI_GETUNDOCOLLECTION), 0);
-}
-
 void TextEditorTest::columnsLineUpOnScreenAndOnPaper()
 {
     TextEditor editor;
@@ -79,14 +68,18 @@ void TextEditorTest::columnsLineUpOnScreenAndOnPaper()
     QCOMPARE(onPaper, QList<double>(3, onPaper[0]));
 }
 
-void TextEditorTest::selectionCountsCrLfAsTwo()
+void TextEditorTest::textAndSelectionCountCrLfAsTwo()
 {
     TextEditor editor;
+    // Every kind of line break becomes a line; a no-break space stays one.
+    editor.setText(QStringLiteral("a\u00a0b\r\nc\nd\re\t\x01"));
+    QCOMPARE(editor.Text(), QStringLiteral("a\u00a0b\r\nc\r\nd\r\ne\t\x01"));
+    QCOMPARE(editor.lineCount(), 4);
+    QCOMPARE(editor.SendScintilla(QsciScintillaBase::SCI_GETUNDOCOLLECTION), 0);
+
     editor.setText("ab\r\ncd\r\nef");
-    editor.setSelStart(4); // before the c
-    QCOMPARE(editor.SelStart(), 4);
+    editor.setSelStart(4);  // before the c
     editor.setSelLength(4); // "cd", CR LF
-    QCOMPARE(editor.SelLength(), 4);
     QCOMPARE(editor.SelText(), QString("cd\r\n"));
 
     // Replacing the selection leaves the caret after the new text.
@@ -201,17 +194,14 @@ void TextEditorTest::coloursC_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("marker");
     QTest::addColumn<int>("style");
-    const QString opened = "/* opened far above\r\n" + QString("x = 1;\r\n").repeated(400);
-    QTest::newRow("comment opened above") << opened + "end */ int i;"
-                                          << "end" << int(QsciLexerCPP::Comment);
-    QTest::newRow("after that comment") << opened + "end */ int i;"
-                                        << "int" << int(QsciLexerCPP::Keyword);
-    QTest::newRow("escaped quote") << R"(s = "a\"b"; int j;)"
-                                   << "b" << int(QsciLexerCPP::DoubleQuotedString);
-    QTest::newRow("after that string") << R"(s = "a\"b"; int j;)"
-                                       << "int" << int(QsciLexerCPP::Keyword);
-    QTest::newRow("preprocessor") << "int k;\r\n#include <stdio.h>\r\n"
-                                  << "stdio" << int(QsciLexerCPP::PreProcessor);
+    const QString comment = "/* far above\r\n" + QString("x = 1;\r\n").repeated(400) + "end */ int";
+    const QString quoted = R"(s = "a\"b"; int j;)";
+    const QString include = "int k;\r\n#include <stdio.h>\r\n";
+    QTest::newRow("comment opened above") << comment << "end" << int(QsciLexerCPP::Comment);
+    QTest::newRow("after that comment") << comment << "int" << int(QsciLexerCPP::Keyword);
+    QTest::newRow("escaped quote") << quoted << "b" << int(QsciLexerCPP::DoubleQuotedString);
+    QTest::newRow("after that string") << quoted << "int" << int(QsciLexerCPP::Keyword);
+    QTest::newRow("preprocessor") << include << "stdio" << int(QsciLexerCPP::PreProcessor);
 }
 
 void TextEditorTest::coloursC()

@@ -6,27 +6,11 @@
 namespace {
 
 // A plain string standing in for the editor.
-class StringText : public UndoHistory::Text {
-public:
+struct StringText : UndoHistory::Text {
     QString value;
-    QString mid(qsizetype position, qsizetype length) const override
-    {
-        return value.mid(position, length);
-    }
-    void replace(qsizetype position, qsizetype length, const QString& text) override
-    {
-        value.replace(position, length, text);
-    }
+    QString mid(qsizetype at, qsizetype n) const override { return value.mid(at, n); }
+    void replace(qsizetype at, qsizetype n, const QString& s) override { value.replace(at, n, s); }
 };
-
-// Types into the string and records the change, as the document window does.
-void edit(UndoHistory& history, StringText& text, qsizetype position, qsizetype length,
-          const QString& inserted)
-{
-    const QString removed = text.value.mid(position, length);
-    text.value.replace(position, length, inserted);
-    history.record(position, removed, inserted.size());
-}
 
 } // namespace
 
@@ -52,27 +36,27 @@ void UndoHistoryTest::agreesWithWholeTextSnapshots()
         if (action < 2) {
             const bool undone = history.undo(text);
             QCOMPARE(undone, current > 0);
-            if (undone)
-                --current;
+            current -= undone;
         } else if (action < 3) {
             const bool redone = history.redo(text);
             QCOMPARE(redone, current + 1 < snapshots.size());
-            if (redone)
-                ++current;
+            current += redone;
         } else {
-            const qsizetype position = random.bounded(int(text.value.size() + 1));
-            const qsizetype length = random.bounded(int(text.value.size() - position + 1));
+            const qsizetype at = random.bounded(int(text.value.size() + 1));
+            const qsizetype n = std::min(random.bounded(int(text.value.size() - at + 1)), 40);
             QString inserted(random.bounded(50), QChar(u'a' + random.bounded(26)));
             if (random.bounded(4) == 0)
                 inserted = QString(); // a deletion
-            edit(history, text, position, std::min<qsizetype>(length, 40), inserted);
+            // The text changes first and the change is recorded after, as the document does.
+            const QString removed = text.value.mid(at, n);
+            text.value.replace(at, n, inserted);
+            history.record(at, removed, inserted.size());
             snapshots.resize(current + 1);
             snapshots.append(text.value);
-            ++current;
-            if (snapshots.size() > 1000 + 1) { // the last thousand steps are kept
+            if (snapshots.size() > 1000 + 1) // the last thousand steps are kept
                 snapshots.removeFirst();
-                --current;
-            }
+            else
+                ++current;
         }
         QCOMPARE(text.value, snapshots[current]);
         QCOMPARE(history.UndoIndex(), current);

@@ -37,10 +37,8 @@ class ImportTest : public QObject {
 private slots:
     void init();
     void cleanup();
-    void convertWritesAndStartsTheScript();
-    void convertRefusesWhatCannotWork();
-    void importReplacesAndRereadsTheExplorer();
-    void importFailuresAreReported();
+    void convertWritesAndStartsTheScriptOrRefuses();
+    void importReplacesAndRereadsTheExplorerOrRefuses();
     void failedWritesKeepTheOldFile();
     void generatedFilesReplaceALink();
 
@@ -66,7 +64,7 @@ void ImportTest::cleanup()
     QDir::setCurrent(m_previousFolder);
 }
 
-void ImportTest::convertWritesAndStartsTheScript()
+void ImportTest::convertWritesAndStartsTheScriptOrRefuses()
 {
     FakeWine wine;
     ScriptedDialogs dialogs;
@@ -100,14 +98,8 @@ void ImportTest::convertWritesAndStartsTheScript()
     QTest::mouseClick(convert.Command2, Qt::LeftButton);
     QVERIFY(convert.isHidden());
     QVERIFY(!QFile::exists("2piclaunch.bat"));
-    QCOMPARE(Project::current().Files().size(), 2);
-}
 
-void ImportTest::convertRefusesWhatCannotWork()
-{
-    FakeWine wine;
-    ScriptedDialogs dialogs;
-    frmConvert& convert = LoadedWindows::instance().form<frmConvert>();
+    // Refused: nothing added, the form stays open.
     convert.show();
     convert.Text1->setText("logo");
     convert.File1->setListIndex(-1);
@@ -139,7 +131,7 @@ void ImportTest::convertRefusesWhatCannotWork()
     convert.Command1_Click();
     QVERIFY(dialogs.messages[5].text.contains(m_dir->filePath("gone")));
     QCOMPARE(dialogs.messages.size(), 6);
-    QCOMPARE(Project::current().Files(), QStringList{});
+    QCOMPARE(Project::current().Files(), (QStringList{"logo", "logo"}));
     // A relative project folder is taken from the working folder.
     QCOMPARE(
         convertScriptLines("proj", "logo", "").last(),
@@ -149,7 +141,7 @@ void ImportTest::convertRefusesWhatCannotWork()
     convert.hide();
 }
 
-void ImportTest::importReplacesAndRereadsTheExplorer()
+void ImportTest::importReplacesAndRereadsTheExplorerOrRefuses()
 {
     frmProject& explorer = LoadedWindows::instance().form<frmProject>();
     explorer.File2->setPath(m_dir->filePath("proj"));
@@ -180,25 +172,17 @@ void ImportTest::importReplacesAndRereadsTheExplorer()
     selectFile(*import.File1, "other.h");
     import.Command1_Click();
     QCOMPARE(contentOf(m_dir->filePath("proj/other.h")), QByteArray("h"));
-}
 
-void ImportTest::importFailuresAreReported()
-{
-    putFile(m_dir->filePath("work/util.c"), "new");
-    ScriptedDialogs dialogs;
-    frmImport& import = LoadedWindows::instance().form<frmImport>();
-    import.Dir1->setPath(m_dir->filePath("work"));
+    // Refused without a project folder, or with a missing one; the form stays open.
     import.show();
-    selectFile(*import.File1, "util.c");
-
     Project::current().setProjectFolder("");
     import.Command1_Click();
     const QString missing = m_dir->filePath("gone");
     Project::current().setProjectFolder(missing);
     import.Command1_Click();
-    QCOMPARE(dialogs.messages.size(), 2);
-    QVERIFY(dialogs.messages[0].text.contains("no folder"));
-    QVERIFY(dialogs.messages[1].text.contains(QDir::toNativeSeparators(missing)));
+    QCOMPARE(dialogs.messages.size(), 4);
+    QVERIFY(dialogs.messages[2].text.contains("no folder"));
+    QVERIFY(dialogs.messages[3].text.contains(QDir::toNativeSeparators(missing)));
     QVERIFY(import.isVisible());
 
     // Closed by its title bar, it is made afresh at the current folder.
