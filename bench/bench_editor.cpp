@@ -2,9 +2,9 @@
 // are its alone: either Larkspan's document window or a bare QPlainTextEdit.
 // Usage: bench_editor larkspan|bare <bytes>. Prints one line of figures; asserts nothing.
 
-#include "app/DialogService.h"
-#include "app/TextFile.h"
-#include "app/Toolkit.h"
+#include "DialogService.h"
+#include "TextFile.h"
+#include "Toolkit.h"
 #include "app/frmMain.h"
 #include "editor/TextEditor.h"
 #include "editor/frmDocument.h"

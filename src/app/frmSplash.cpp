@@ -1,8 +1,8 @@
 #include "app/frmSplash.h"
 
-#include "app/Artwork.h"
-#include "app/LoadedWindows.h"
-#include "app/Toolkit.h"
+#include "Artwork.h"
+#include "LoadedWindows.h"
+#include "Toolkit.h"
 #include "app/frmMain.h"
 
 #include <QGuiApplication>

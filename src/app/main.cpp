@@ -1,4 +1,4 @@
-#include "app/LoadedWindows.h"
+#include "LoadedWindows.h"
 #include "app/frmSplash.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "build/MakeBat.h"
 
-#include "app/MessageText.h"
-#include "app/TextFile.h"
-#include "app/Toolkit.h"
+#include "MessageText.h"
+#include "TextFile.h"
+#include "Toolkit.h"
 #include "build/BatchArgument.h"
 #include "project/Project.h"
 

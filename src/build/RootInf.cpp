@@ -1,9 +1,9 @@
 #include "build/RootInf.h"
 
-#include "app/LoadedWindows.h"
-#include "app/MessageText.h"
-#include "app/TextFile.h"
-#include "app/Toolkit.h"
+#include "LoadedWindows.h"
+#include "MessageText.h"
+#include "TextFile.h"
+#include "Toolkit.h"
 #include "build/BatchArgument.h"
 #include "project/Project.h"
 #include "project/frmDialog.h"

@@ -1,7 +1,7 @@
 #include "editor/TextEditor.h"
 
-#include "app/KeyboardState.h"
-#include "app/TextFile.h"
+#include "KeyboardState.h"
+#include "TextFile.h"
 #include "editor/EditorAccessible.h"
 #include "editor/EditorLook.h"
 

@@ -1,7 +1,7 @@
 #include "editor/frmDocument.h"
 
-#include "app/StatusBar.h"
-#include "app/Toolkit.h"
+#include "StatusBar.h"
+#include "Toolkit.h"
 #include "editor/TextEditor.h"
 #include "editor/modLines.h"
 

@@ -1,9 +1,9 @@
 #include "project/ProjectCommands.h"
 
-#include "app/CommonDialog.h"
-#include "app/MessageText.h"
-#include "app/TextFile.h"
-#include "app/Toolkit.h"
+#include "CommonDialog.h"
+#include "MessageText.h"
+#include "TextFile.h"
+#include "Toolkit.h"
 #include "project/Project.h"
 #include "project/ProjectFile.h"
 

@@ -1,6 +1,6 @@
 #include "project/ProjectFile.h"
 
-#include "app/MessageText.h"
+#include "MessageText.h"
 #include "project/Project.h"
 
 #include <QRegularExpression>

@@ -1,8 +1,8 @@
 #include "project/frmDialog.h"
 
-#include "app/FolderList.h"
-#include "app/TextBox.h"
-#include "app/Toolkit.h"
+#include "FolderList.h"
+#include "TextBox.h"
+#include "Toolkit.h"
 #include "build/RootInf.h"
 #include "project/Project.h"
 

@@ -1,8 +1,8 @@
 #include "project/frmProject.h"
 
-#include "app/FileListBox.h"
-#include "app/LoadedWindows.h"
-#include "app/Toolkit.h"
+#include "FileListBox.h"
+#include "LoadedWindows.h"
+#include "Toolkit.h"
 #include "build/MakeBat.h"
 #include "import/frmConvert.h"
 #include "import/frmImport.h"

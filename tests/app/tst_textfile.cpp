@@ -1,5 +1,5 @@
-#include "app/FileListBox.h"
-#include "app/TextFile.h"
+#include "FileListBox.h"
+#include "TextFile.h"
 #include "app/frmMain.h"
 #include "import/frmImport.h"
 #include "project/ProjectCommands.h"

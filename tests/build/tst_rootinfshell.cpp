@@ -1,4 +1,4 @@
-#include "app/LoadedWindows.h"
+#include "LoadedWindows.h"
 #include "build/RootInf.h"
 #include "build/modShellExec.h"
 #include "project/Project.h"

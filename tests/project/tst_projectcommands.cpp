@@ -1,5 +1,5 @@
-#include "app/CommonDialog.h"
-#include "app/Toolkit.h"
+#include "CommonDialog.h"
+#include "Toolkit.h"
 #include "project/Project.h"
 #include "project/ProjectCommands.h"
 #include "support/ScriptedDialogs.h"
