@@ -6,6 +6,7 @@
 #include "TextFile.h"
 #include "Toolkit.h"
 #include "build/BatchArgument.h"
+#include "build/ConvertScript.h"
 #include "build/modShellExec.h"
 #include "project/Project.h"
 
@@ -19,16 +20,6 @@ namespace {
 const QString ScriptName = QStringLiteral("2piclaunch.bat");
 
 } // namespace
-
-QStringList convertScriptLines(const QString& projectFolder, const QString& convertedName,
-                               const QString& bitmapName)
-{
-    const auto argument = [&projectFolder](const QString& name) {
-        return batchArgument(interpreterPath(joinPath(projectFolder, name)));
-    };
-    return {QStringLiteral("@echo off"),
-            QStringLiteral("2pic ") + argument(convertedName) + u' ' + argument(bitmapName)};
-}
 
 frmConvert::frmConvert()
     : QWidget(nullptr, Qt::Window)

@@ -188,7 +188,8 @@ void frmDialog::Command5_Click()
 
 void frmDialog::Command6_Click()
 {
-    WriteRootInf();
+    WriteRootInf(Project::current().ProjectFolder(), Text5->text(), Text8->text(), Text7->text(),
+                 Text6->text(), Text4->text());
 }
 
 void frmDialog::Dir1_Change()

@@ -118,7 +118,7 @@ void frmProject::mnuProperties_Click()
 
 void frmProject::mnuCompile_Click()
 {
-    WriteMakeBat();
+    WriteMakeBat(Project::current().ProjectFolder(), Project::current().Files());
 }
 
 void frmProject::mnuExit_Click()

@@ -110,16 +110,16 @@ void MakeBatTest::writesThreeLinesIntoTheProjectFolder()
     ScriptedDialogs dialogs;
     const QByteArray expected =
         "@echo off\r\nfiler a logo.pic defs.h\r\nvcc main.c root.inf util.c filer.list\r\n";
-    WriteMakeBat();
+    WriteMakeBat(Project::current().ProjectFolder(), Project::current().Files());
     QCOMPARE(contentOf(path), expected);
-    WriteMakeBat();
+    WriteMakeBat(Project::current().ProjectFolder(), Project::current().Files());
     QCOMPARE(contentOf(path), expected);
     QCOMPARE(dialogs.messages.size(), 0);
 
     // In the OEM page, in which the interpreter reads it.
     qputenv("LC_ALL", "ru_RU.UTF-8");
     project.setFiles({"\u044f.c"});
-    WriteMakeBat();
+    WriteMakeBat(Project::current().ProjectFolder(), Project::current().Files());
     QCOMPARE(contentOf(path), QByteArray("@echo off\r\nfiler a\r\nvcc \xef.c filer.list\r\n"));
 }
 
@@ -132,14 +132,14 @@ void MakeBatTest::failureIsReported()
 
     // No folder: refused, rather than written at the root of the file system.
     project.setProjectFolder("");
-    WriteMakeBat();
+    WriteMakeBat(Project::current().ProjectFolder(), Project::current().Files());
     QCOMPARE(dialogs.messages.size(), 1);
     QVERIFY2(dialogs.messages[0].text.contains("make.bat"), qPrintable(dialogs.messages[0].text));
     QCOMPARE(dialogs.messages[0].title, QString("LKS"));
 
     const QString missing = dir.filePath("gone");
     project.setProjectFolder(missing);
-    WriteMakeBat();
+    WriteMakeBat(Project::current().ProjectFolder(), Project::current().Files());
     QCOMPARE(dialogs.messages.size(), 2);
     QVERIFY2(dialogs.messages[1].text.contains(QDir::toNativeSeparators(missing)),
              qPrintable(dialogs.messages[1].text));
@@ -167,7 +167,7 @@ void MakeBatTest::entriesNoLineCanCarry()
     Project::current().setProjectFolder(dir.path());
     Project::current().setFiles({"main.c", entry});
     ScriptedDialogs dialogs;
-    WriteMakeBat();
+    WriteMakeBat(Project::current().ProjectFolder(), Project::current().Files());
     QCOMPARE(QFileInfo::exists(dir.filePath("make.bat")), !refused);
     QCOMPARE(dialogs.messages.size(), int(refused));
     const QString text = dialogs.messages.value(0).text;

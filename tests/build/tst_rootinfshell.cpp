@@ -1,5 +1,4 @@
 #include "LoadedWindows.h"
-#include "build/RootInf.h"
 #include "build/modShellExec.h"
 #include "project/Project.h"
 #include "project/frmDialog.h"
@@ -51,10 +50,10 @@ void RootInfShellTest::rootInfFailureIsReported()
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
     Project::current().setProjectFolder("");
-    WriteRootInf();
+    LoadedWindows::instance().form<frmDialog>().Command6_Click();
     const QString missing = dir.filePath("gone");
     Project::current().setProjectFolder(missing);
-    WriteRootInf();
+    LoadedWindows::instance().form<frmDialog>().Command6_Click();
     QCOMPARE(dialogs.messages.size(), 2);
     QVERIFY(dialogs.messages[0].text.contains("no folder"));
     QVERIFY(dialogs.messages[1].text.contains(QDir::toNativeSeparators(missing)));
@@ -82,7 +81,7 @@ void RootInfShellTest::rootInfRefusesControlCharacters()
     QLineEdit* field = LoadedWindows::instance().form<frmDialog>().findChild<QLineEdit*>(box);
     field->setText(value);
     ScriptedDialogs dialogs;
-    WriteRootInf();
+    LoadedWindows::instance().form<frmDialog>().Command6_Click();
     field->clear();
     QCOMPARE(dialogs.messages.size(), 1);
     const QString& text = dialogs.messages[0].text;

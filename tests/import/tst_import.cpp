@@ -2,11 +2,12 @@
 #include "FolderList.h"
 #include "LoadedWindows.h"
 #include "TextFile.h"
+#include "build/ConvertScript.h"
 #include "build/MakeBat.h"
-#include "build/RootInf.h"
 #include "import/frmConvert.h"
 #include "import/frmImport.h"
 #include "project/Project.h"
+#include "project/frmDialog.h"
 #include "project/frmProject.h"
 #include "support/FakeWine.h"
 #include "support/ScriptedDialogs.h"
@@ -254,8 +255,8 @@ void ImportTest::generatedFilesReplaceALink()
     for (int i = 0; i < paths.size(); ++i)
         QVERIFY(QFile::link(m_dir->filePath(targets[i]), m_dir->filePath(paths[i])));
 
-    WriteMakeBat();
-    WriteRootInf();
+    WriteMakeBat(Project::current().ProjectFolder(), Project::current().Files());
+    LoadedWindows::instance().form<frmDialog>().Command6_Click();
     frmConvert& convert = LoadedWindows::instance().form<frmConvert>();
     selectFile(*convert.File1, "logo.bmp");
     convert.Text1->setText("logo");
