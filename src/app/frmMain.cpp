@@ -10,6 +10,8 @@
 
 #include "Artwork.h"
 #include "app/frmSplash.h"
+#include "import/frmConvert.h"
+#include "import/frmImport.h"
 #include "project/ProjectCommands.h"
 #include "project/frmProject.h"
 
@@ -82,7 +84,26 @@ void copySelection(const TextEditor& editor)
     Toolkit::ClipboardSetText(editor.SelText());
 }
 
+template <class W>
+void showWindow()
+{
+    W& window = LoadedWindows::instance().form<W>();
+    window.show();
+    window.raise();
+}
+
 } // namespace
+
+frmProject& projectExplorer()
+{
+    LoadedWindows& windows = LoadedWindows::instance();
+    if (frmProject* loaded = windows.find<frmProject>())
+        return *loaded;
+    frmProject& explorer = windows.form<frmProject>();
+    QObject::connect(&explorer, &frmProject::importRequested, &explorer, showWindow<frmImport>);
+    QObject::connect(&explorer, &frmProject::convertRequested, &explorer, showWindow<frmConvert>);
+    return explorer;
+}
 
 frmMain::frmMain()
     : m_workspace(new QMdiArea(this))
@@ -384,7 +405,7 @@ void frmMain::mnuEditSelectAll_Click()
 
 void frmMain::mnuViewProject_Click()
 {
-    frmProject& explorer = LoadedWindows::instance().form<frmProject>();
+    frmProject& explorer = projectExplorer();
     explorer.show();
     explorer.raise();
     explorer.activateWindow();

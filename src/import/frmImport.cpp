@@ -4,12 +4,10 @@
 #include "FileListBox.h"
 #include "FileSync.h"
 #include "FolderList.h"
-#include "LoadedWindows.h"
 #include "MessageText.h"
 #include "TextFile.h"
 #include "Toolkit.h"
 #include "project/Project.h"
-#include "project/frmProject.h"
 
 #include <QDir>
 #include <QFile>
@@ -120,6 +118,6 @@ void frmImport::Command1_Click()
         return;
     }
     Toolkit::MsgBox(QStringLiteral("File Imported!"));
-    LoadedWindows::instance().form<frmProject>().File2->Refresh();
+    emit Project::current().folderFilesChanged();
     hide();
 }

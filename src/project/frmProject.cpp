@@ -4,8 +4,6 @@
 #include "LoadedWindows.h"
 #include "Toolkit.h"
 #include "build/MakeBat.h"
-#include "import/frmConvert.h"
-#include "import/frmImport.h"
 #include "project/Project.h"
 #include "project/frmDialog.h"
 
@@ -70,6 +68,7 @@ frmProject::frmProject()
     connect(mnuAdd, &QAction::triggered, this, &frmProject::mnuAdd_Click);
     connect(mnuImport, &QAction::triggered, this, &frmProject::mnuImport_Click);
     connect(mnuExita, &QAction::triggered, this, &frmProject::mnuExita_Click);
+    connect(&Project::current(), &Project::folderFilesChanged, File2, &FileListBox::Refresh);
 }
 
 void frmProject::Form_Load()
@@ -139,18 +138,13 @@ void frmProject::mnuAdd_Click()
         Toolkit::MsgBox(QStringLiteral("This file must be converted with 2pic before it can be "
                                        "added to the project. Convert it now?"),
                         MsgBoxButtons::OkCancel);
-    if (answer == MsgBoxResult::Ok) {
-        frmConvert& convert = LoadedWindows::instance().form<frmConvert>();
-        convert.show();
-        convert.raise();
-    }
+    if (answer == MsgBoxResult::Ok)
+        emit convertRequested();
 }
 
 void frmProject::mnuImport_Click()
 {
-    frmImport& import = LoadedWindows::instance().form<frmImport>();
-    import.show();
-    import.raise();
+    emit importRequested();
 }
 
 void frmProject::mnuExita_Click()

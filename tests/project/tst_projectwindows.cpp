@@ -2,7 +2,9 @@
 #include "FolderList.h"
 #include "LoadedWindows.h"
 #include "Toolkit.h"
+#include "app/frmMain.h"
 #include "import/frmConvert.h"
+#include "import/frmImport.h"
 #include "project/Project.h"
 #include "project/ProjectCommands.h"
 #include "project/frmDialog.h"
@@ -94,7 +96,7 @@ void ProjectWindowsTest::dialogMadeAfterOpeningAWizardProject()
 void ProjectWindowsTest::removeAndAddFiles()
 {
     Project::current().setFiles({"a.c", "b.c", "c.c", "d.c", "e.c"});
-    frmProject& explorer = LoadedWindows::instance().form<frmProject>();
+    frmProject& explorer = projectExplorer();
     explorer.File2->setPath(m_dir->path());
     explorer.show();
     doubleClickRow(*explorer.List1, 2);
@@ -130,12 +132,14 @@ void ProjectWindowsTest::removeAndAddFiles()
     QVERIFY(LoadedWindows::instance().form<frmConvert>().isVisible());
     QCOMPARE(Project::current().Files().size(), 3);
     LoadedWindows::instance().form<frmConvert>().hide();
+    explorer.mnuImport->trigger();
+    QVERIFY(LoadedWindows::instance().form<frmImport>().isVisible());
 }
 
 void ProjectWindowsTest::popupMenusKeepTheSelection()
 {
     Project::current().setFiles({"a.c", "b.c", "c.c"});
-    frmProject& explorer = LoadedWindows::instance().form<frmProject>();
+    frmProject& explorer = projectExplorer();
     explorer.show();
     explorer.List1->setListIndex(0);
     QTest::mousePress(explorer.List1->viewport(), Qt::RightButton, {},
@@ -166,7 +170,7 @@ void ProjectWindowsTest::popupMenusKeepTheSelection()
 
 void ProjectWindowsTest::folderListIsReadOnlyWhenAsked()
 {
-    frmProject& explorer = LoadedWindows::instance().form<frmProject>();
+    frmProject& explorer = projectExplorer();
     explorer.File2->setPath(m_dir->path());
     const int before = explorer.File2->ListCount();
     putFile(m_dir->filePath("later.h"), "x");
