@@ -3,11 +3,11 @@
 // Usage: bench_editor larkspan|bare <bytes>. Prints one line of figures; asserts nothing.
 
 #include "DialogService.h"
+#include "TextEditor.h"
 #include "TextFile.h"
 #include "Toolkit.h"
-#include "app/frmMain.h"
-#include "editor/TextEditor.h"
-#include "editor/frmDocument.h"
+#include "frmDocument.h"
+#include "frmMain.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,19 +1,19 @@
-#include "app/frmMain.h"
+#include "frmMain.h"
 
 #include "CommonDialog.h"
 #include "LoadedWindows.h"
+#include "Project.h"
+#include "TextEditor.h"
 #include "TextFile.h"
 #include "Toolkit.h"
-#include "editor/TextEditor.h"
-#include "editor/frmDocument.h"
-#include "project/Project.h"
+#include "frmDocument.h"
 
 #include "Artwork.h"
-#include "app/frmSplash.h"
-#include "import/frmConvert.h"
-#include "import/frmImport.h"
-#include "project/ProjectCommands.h"
-#include "project/frmProject.h"
+#include "ProjectCommands.h"
+#include "frmConvert.h"
+#include "frmImport.h"
+#include "frmProject.h"
+#include "frmSplash.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>

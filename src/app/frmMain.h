@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/DocumentKind.h"
+#include "DocumentKind.h"
 
 #include <QMainWindow>
 

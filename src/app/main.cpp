@@ -1,5 +1,5 @@
 #include "LoadedWindows.h"
-#include "app/frmSplash.h"
+#include "frmSplash.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
-#include "build/ConvertScript.h"
+#include "ConvertScript.h"
 
+#include "BatchArgument.h"
 #include "TextFile.h"
-#include "build/BatchArgument.h"
 
 QStringList convertScriptLines(const QString& projectFolder, const QString& convertedName,
                                const QString& bitmapName)

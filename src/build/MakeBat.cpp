@@ -1,9 +1,9 @@
-#include "build/MakeBat.h"
+#include "MakeBat.h"
 
+#include "BatchArgument.h"
 #include "MessageText.h"
 #include "TextFile.h"
 #include "Toolkit.h"
-#include "build/BatchArgument.h"
 
 namespace {
 

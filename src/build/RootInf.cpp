@@ -1,9 +1,9 @@
-#include "build/RootInf.h"
+#include "RootInf.h"
 
+#include "BatchArgument.h"
 #include "MessageText.h"
 #include "TextFile.h"
 #include "Toolkit.h"
-#include "build/BatchArgument.h"
 
 QStringList rootInfLines(const QString& appType, const QString& name, const QString& version,
                          const QString& osVersion, const QString& copyright)

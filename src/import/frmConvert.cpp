@@ -1,14 +1,14 @@
-#include "import/frmConvert.h"
+#include "frmConvert.h"
 
+#include "BatchArgument.h"
+#include "ConvertScript.h"
 #include "FileListBox.h"
 #include "MessageText.h"
+#include "Project.h"
 #include "TextBox.h"
 #include "TextFile.h"
 #include "Toolkit.h"
-#include "build/BatchArgument.h"
-#include "build/ConvertScript.h"
-#include "build/modShellExec.h"
-#include "project/Project.h"
+#include "modShellExec.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,13 +1,13 @@
-#include "import/frmImport.h"
+#include "frmImport.h"
 
 #include "DriveList.h"
 #include "FileListBox.h"
 #include "FileSync.h"
 #include "FolderList.h"
 #include "MessageText.h"
+#include "Project.h"
 #include "TextFile.h"
 #include "Toolkit.h"
-#include "project/Project.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
-#include "project/frmDialog.h"
+#include "frmDialog.h"
 
 #include "FolderList.h"
+#include "Project.h"
+#include "RootInf.h"
 #include "TextBox.h"
 #include "Toolkit.h"
-#include "build/RootInf.h"
-#include "project/Project.h"
 
 #include <QDir>
 #include <QGroupBox>

@@ -1,11 +1,11 @@
-#include "project/frmProject.h"
+#include "frmProject.h"
 
 #include "FileListBox.h"
 #include "LoadedWindows.h"
+#include "MakeBat.h"
+#include "Project.h"
 #include "Toolkit.h"
-#include "build/MakeBat.h"
-#include "project/Project.h"
-#include "project/frmDialog.h"
+#include "frmDialog.h"
 
 #include <QLabel>
 #include <QMenu>

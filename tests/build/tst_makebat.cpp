@@ -1,8 +1,8 @@
-#include "build/BatchArgument.h"
-#include "build/MakeBat.h"
-#include "project/Project.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TestFiles.h"
+#include "BatchArgument.h"
+#include "MakeBat.h"
+#include "Project.h"
+#include "ScriptedDialogs.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>

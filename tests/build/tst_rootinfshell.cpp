@@ -1,10 +1,10 @@
+#include "FakeWine.h"
 #include "LoadedWindows.h"
-#include "build/modShellExec.h"
-#include "project/Project.h"
-#include "project/frmDialog.h"
-#include "support/FakeWine.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TestFiles.h"
+#include "Project.h"
+#include "ScriptedDialogs.h"
+#include "TestFiles.h"
+#include "frmDialog.h"
+#include "modShellExec.h"
 
 #include <QLineEdit>
 #include <QtTest>

@@ -1,13 +1,13 @@
 #include "FileListBox.h"
 #include "LoadedWindows.h"
+#include "MakeBat.h"
+#include "Project.h"
+#include "ScriptedDialogs.h"
+#include "TestFiles.h"
 #include "TextBox.h"
 #include "TextFile.h"
-#include "build/MakeBat.h"
-#include "build/modShellExec.h"
-#include "import/frmConvert.h"
-#include "project/Project.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TestFiles.h"
+#include "frmConvert.h"
+#include "modShellExec.h"
 
 #include <QtTest>
 

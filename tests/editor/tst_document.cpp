@@ -1,6 +1,6 @@
 #include "StatusBar.h"
-#include "editor/TextEditor.h"
-#include "editor/frmDocument.h"
+#include "TextEditor.h"
+#include "frmDocument.h"
 
 #include <QMdiArea>
 #include <QRandomGenerator>

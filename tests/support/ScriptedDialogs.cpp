@@ -1,4 +1,4 @@
-#include "support/ScriptedDialogs.h"
+#include "ScriptedDialogs.h"
 
 #include "Toolkit.h"
 
