@@ -2,12 +2,12 @@
 // are its alone: either Larkspan's document window or a bare QPlainTextEdit.
 // Usage: bench_editor larkspan|bare <bytes>. Prints one line of figures; asserts nothing.
 
-#include "app/DialogService.h"
-#include "app/TextFile.h"
-#include "app/Toolkit.h"
-#include "app/frmMain.h"
-#include "editor/TextEditor.h"
-#include "editor/frmDocument.h"
+#include "DialogService.h"
+#include "TextEditor.h"
+#include "TextFile.h"
+#include "Toolkit.h"
+#include "frmDocument.h"
+#include "frmMain.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,17 +1,19 @@
-#include "app/frmMain.h"
+#include "frmMain.h"
 
-#include "app/CommonDialog.h"
-#include "app/LoadedWindows.h"
-#include "app/TextFile.h"
-#include "app/Toolkit.h"
-#include "editor/TextEditor.h"
-#include "editor/frmDocument.h"
-#include "project/Project.h"
+#include "CommonDialog.h"
+#include "LoadedWindows.h"
+#include "Project.h"
+#include "TextEditor.h"
+#include "TextFile.h"
+#include "Toolkit.h"
+#include "frmDocument.h"
 
-#include "app/Artwork.h"
-#include "app/frmSplash.h"
-#include "project/ProjectCommands.h"
-#include "project/frmProject.h"
+#include "Artwork.h"
+#include "ProjectCommands.h"
+#include "frmConvert.h"
+#include "frmImport.h"
+#include "frmProject.h"
+#include "frmSplash.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -89,7 +91,26 @@ void copySelection(const TextEditor& editor)
     Toolkit::ClipboardSetText(editor.SelText());
 }
 
+template <class W>
+void showWindow()
+{
+    W& window = LoadedWindows::instance().form<W>();
+    window.show();
+    window.raise();
+}
+
 } // namespace
+
+frmProject& projectExplorer()
+{
+    LoadedWindows& windows = LoadedWindows::instance();
+    if (frmProject* loaded = windows.find<frmProject>())
+        return *loaded;
+    frmProject& explorer = windows.form<frmProject>();
+    QObject::connect(&explorer, &frmProject::importRequested, &explorer, showWindow<frmImport>);
+    QObject::connect(&explorer, &frmProject::convertRequested, &explorer, showWindow<frmConvert>);
+    return explorer;
+}
 
 frmMain::frmMain()
     : m_workspace(new QMdiArea(this))
@@ -395,7 +416,7 @@ void frmMain::mnuEditSelectAll_Click()
 
 void frmMain::mnuViewProject_Click()
 {
-    frmProject& explorer = LoadedWindows::instance().form<frmProject>();
+    frmProject& explorer = projectExplorer();
     explorer.show();
     explorer.raise();
     explorer.activateWindow();

@@ -1,12 +1,13 @@
 #pragma once
 
-#include "editor/DocumentKind.h"
+#include "DocumentKind.h"
 
 #include <QMainWindow>
 
 class CommonDialog;
 class QMdiArea;
 class frmDocument;
+class frmProject;
 
 // The multiple-document main window: its children are the document windows, and its file
 // commands act on the active one.
@@ -66,3 +67,7 @@ private:
 
     QMdiArea* m_workspace;
 };
+
+// The Project Explorer, loaded on first use with its requests for the Import and Convert windows
+// answered.
+frmProject& projectExplorer();

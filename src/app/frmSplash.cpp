@@ -1,9 +1,9 @@
-#include "app/frmSplash.h"
+#include "frmSplash.h"
 
-#include "app/Artwork.h"
-#include "app/LoadedWindows.h"
-#include "app/Toolkit.h"
-#include "app/frmMain.h"
+#include "Artwork.h"
+#include "LoadedWindows.h"
+#include "Toolkit.h"
+#include "frmMain.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -1,5 +1,5 @@
-#include "app/LoadedWindows.h"
-#include "app/frmSplash.h"
+#include "LoadedWindows.h"
+#include "frmSplash.h"
 
 #include <QApplication>
 

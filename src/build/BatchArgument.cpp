@@ -1,4 +1,4 @@
-#include "build/BatchArgument.h"
+#include "BatchArgument.h"
 
 #include <QDir>
 

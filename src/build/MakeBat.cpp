@@ -1,10 +1,9 @@
-#include "build/MakeBat.h"
+#include "MakeBat.h"
 
-#include "app/MessageText.h"
-#include "app/TextFile.h"
-#include "app/Toolkit.h"
-#include "build/BatchArgument.h"
-#include "project/Project.h"
+#include "BatchArgument.h"
+#include "MessageText.h"
+#include "TextFile.h"
+#include "Toolkit.h"
 
 namespace {
 
@@ -27,15 +26,14 @@ QStringList makeBatLines(const QStringList& files)
             QStringLiteral("vcc") + compilerGroup + QStringLiteral(" filer.list")};
 }
 
-void WriteMakeBat()
+void WriteMakeBat(const QString& projectFolder, const QStringList& files)
 {
-    const Project& project = Project::current();
-    if (project.ProjectFolder().isEmpty()) {
+    if (projectFolder.isEmpty()) {
         Toolkit::MsgBox(QStringLiteral("Cannot write make.bat: the project has no folder. Choose "
                                        "one in Project Properties."));
         return;
     }
-    for (const QString& entry : project.Files()) {
+    for (const QString& entry : files) {
         if (!fitsOnBatchLine(entry)) {
             Toolkit::MsgBox(QStringLiteral("Cannot write make.bat: the project file %1 holds a "
                                            "line break or another control character, which no "
@@ -44,9 +42,8 @@ void WriteMakeBat()
             return;
         }
     }
-    const QString error =
-        writeTextLines(joinPath(project.ProjectFolder(), QStringLiteral("make.bat")),
-                       makeBatLines(project.Files()), LinkAtPath::Replace, CodePage::Oem);
+    const QString error = writeTextLines(joinPath(projectFolder, QStringLiteral("make.bat")),
+                                         makeBatLines(files), LinkAtPath::Replace, CodePage::Oem);
     if (!error.isEmpty())
         Toolkit::MsgBox(error);
 }

@@ -7,5 +7,5 @@
 // compiler does not, the compiler takes the ".c" and ".inf" files, each group in list order.
 QStringList makeBatLines(const QStringList& files);
 
-// Writes make.bat into the project folder; a failure is told in a message box.
-void WriteMakeBat();
+// Writes make.bat for the files into the project folder; a failure is told in a message box.
+void WriteMakeBat(const QString& projectFolder, const QStringList& files);

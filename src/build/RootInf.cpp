@@ -1,14 +1,9 @@
-#include "build/RootInf.h"
+#include "RootInf.h"
 
-#include "app/LoadedWindows.h"
-#include "app/MessageText.h"
-#include "app/TextFile.h"
-#include "app/Toolkit.h"
-#include "build/BatchArgument.h"
-#include "project/Project.h"
-#include "project/frmDialog.h"
-
-#include <QLineEdit>
+#include "BatchArgument.h"
+#include "MessageText.h"
+#include "TextFile.h"
+#include "Toolkit.h"
 
 QStringList rootInfLines(const QString& appType, const QString& name, const QString& version,
                          const QString& osVersion, const QString& copyright)
@@ -17,33 +12,31 @@ QStringList rootInfLines(const QString& appType, const QString& name, const QStr
             QString(), name, version,   osVersion, copyright};
 }
 
-void WriteRootInf()
+void WriteRootInf(const QString& projectFolder, const QString& appType, const QString& name,
+                  const QString& version, const QString& osVersion, const QString& copyright)
 {
-    const QString folder = Project::current().ProjectFolder();
-    if (folder.isEmpty()) {
+    if (projectFolder.isEmpty()) {
         Toolkit::MsgBox(QStringLiteral("Cannot write root.inf: the project has no folder. "
                                        "Choose one in Project Properties."));
         return;
     }
-    const frmDialog& dialog = LoadedWindows::instance().form<frmDialog>();
-    const std::pair<QLineEdit*, const char*> fields[] = {{dialog.Text5, "App Type (game/app)"},
-                                                         {dialog.Text8, "Name"},
-                                                         {dialog.Text7, "Version"},
-                                                         {dialog.Text6, "Halvos Version"},
-                                                         {dialog.Text4, "Copyright Info"}};
-    for (const auto& [box, label] : fields) {
-        if (!fitsOnBatchLine(box->text())) {
+    // Each value named by the label of the wizard's field that holds it.
+    const std::pair<const QString&, const char*> fields[] = {{appType, "App Type (game/app)"},
+                                                             {name, "Name"},
+                                                             {version, "Version"},
+                                                             {osVersion, "Halvos Version"},
+                                                             {copyright, "Copyright Info"}};
+    for (const auto& [value, label] : fields) {
+        if (!fitsOnBatchLine(value)) {
             Toolkit::MsgBox(QStringLiteral("Cannot write root.inf: %1 %2 holds a line break or "
                                            "another control character, which no line of "
                                            "root.inf can carry.")
-                                .arg(QLatin1String(label), quotedForMessage(box->text())));
+                                .arg(QLatin1String(label), quotedForMessage(value)));
             return;
         }
     }
-    const QString error = writeTextLines(joinPath(folder, QStringLiteral("root.inf")),
-                                         rootInfLines(dialog.Text5->text(), dialog.Text8->text(),
-                                                      dialog.Text7->text(), dialog.Text6->text(),
-                                                      dialog.Text4->text()),
+    const QString error = writeTextLines(joinPath(projectFolder, QStringLiteral("root.inf")),
+                                         rootInfLines(appType, name, version, osVersion, copyright),
                                          LinkAtPath::Replace);
     Toolkit::MsgBox(error.isEmpty() ? QStringLiteral("Root.inf Created!") : error);
 }

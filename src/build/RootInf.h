@@ -8,6 +8,7 @@
 QStringList rootInfLines(const QString& appType, const QString& name, const QString& version,
                          const QString& osVersion, const QString& copyright);
 
-// Writes root.inf into the project folder from the wizard's fields and says so; a failure, or
-// a field that no line can carry, is told instead and nothing is written.
-void WriteRootInf();
+// Writes root.inf of the wizard's five values into the project folder and says so; a failure,
+// or a value that no line can carry, is told instead and nothing is written.
+void WriteRootInf(const QString& projectFolder, const QString& appType, const QString& name,
+                  const QString& version, const QString& osVersion, const QString& copyright);

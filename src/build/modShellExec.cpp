@@ -1,4 +1,4 @@
-#include "build/modShellExec.h"
+#include "modShellExec.h"
 
 #ifdef Q_OS_WIN
 #include <shellapi.h>
@@ -16,7 +16,7 @@ qint32 ShellOpenFile(const QString& file, const QString& folder, const QString& 
 
 #else
 
-#include "build/BatchArgument.h"
+#include "BatchArgument.h"
 
 #include <QDesktopServices>
 #include <QDir>

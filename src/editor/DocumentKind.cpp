@@ -1,4 +1,4 @@
-#include "editor/DocumentKind.h"
+#include "DocumentKind.h"
 
 QString kindCaption(DocumentKind kind)
 {

@@ -1,6 +1,6 @@
-#include "editor/EditorAccessible.h"
+#include "EditorAccessible.h"
 
-#include "editor/TextEditor.h"
+#include "TextEditor.h"
 
 namespace {
 

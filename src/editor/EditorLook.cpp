@@ -1,4 +1,4 @@
-#include "editor/EditorLook.h"
+#include "EditorLook.h"
 
 #include <Qsci/qscilexercpp.h>
 #include <Qsci/qsciscintilla.h>

@@ -1,9 +1,9 @@
-#include "editor/TextEditor.h"
+#include "TextEditor.h"
 
-#include "app/KeyboardState.h"
-#include "app/TextFile.h"
-#include "editor/EditorAccessible.h"
-#include "editor/EditorLook.h"
+#include "EditorAccessible.h"
+#include "EditorLook.h"
+#include "KeyboardState.h"
+#include "TextFile.h"
 
 #include <QAccessible>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "editor/UndoHistory.h"
+#include "UndoHistory.h"
 
 void UndoHistory::record(qsizetype position, const QString& removed, qsizetype insertedLength)
 {

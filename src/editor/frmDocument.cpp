@@ -1,9 +1,9 @@
-#include "editor/frmDocument.h"
+#include "frmDocument.h"
 
-#include "app/StatusBar.h"
-#include "app/Toolkit.h"
-#include "editor/TextEditor.h"
-#include "editor/modLines.h"
+#include "StatusBar.h"
+#include "TextEditor.h"
+#include "Toolkit.h"
+#include "modLines.h"
 
 #include <QResizeEvent>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/UndoHistory.h"
+#include "UndoHistory.h"
 
 #include <QMdiSubWindow>
 

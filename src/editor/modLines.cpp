@@ -1,6 +1,6 @@
-#include "editor/modLines.h"
+#include "modLines.h"
 
-#include "editor/TextEditor.h"
+#include "TextEditor.h"
 
 qsizetype LineAtPosition(const TextEditor& editor, qsizetype position)
 {

@@ -1,13 +1,14 @@
-#include "import/frmConvert.h"
+#include "frmConvert.h"
 
-#include "app/FileListBox.h"
-#include "app/MessageText.h"
-#include "app/TextBox.h"
-#include "app/TextFile.h"
-#include "app/Toolkit.h"
-#include "build/BatchArgument.h"
-#include "build/modShellExec.h"
-#include "project/Project.h"
+#include "BatchArgument.h"
+#include "ConvertScript.h"
+#include "FileListBox.h"
+#include "MessageText.h"
+#include "Project.h"
+#include "TextBox.h"
+#include "TextFile.h"
+#include "Toolkit.h"
+#include "modShellExec.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -19,16 +20,6 @@ namespace {
 const QString ScriptName = QStringLiteral("2piclaunch.bat");
 
 } // namespace
-
-QStringList convertScriptLines(const QString& projectFolder, const QString& convertedName,
-                               const QString& bitmapName)
-{
-    const auto argument = [&projectFolder](const QString& name) {
-        return batchArgument(interpreterPath(joinPath(projectFolder, name)));
-    };
-    return {QStringLiteral("@echo off"),
-            QStringLiteral("2pic ") + argument(convertedName) + u' ' + argument(bitmapName)};
-}
 
 frmConvert::frmConvert()
     : QWidget(nullptr, Qt::Window)

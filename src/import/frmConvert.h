@@ -26,7 +26,3 @@ public:
     void Command1_Click();
     void Command2_Click();
 };
-
-// The two lines of 2piclaunch.bat: 2pic with the converted file's path, then the bitmap's.
-QStringList convertScriptLines(const QString& projectFolder, const QString& convertedName,
-                               const QString& bitmapName);

@@ -1,15 +1,13 @@
-#include "import/frmImport.h"
+#include "frmImport.h"
 
-#include "app/DriveList.h"
-#include "app/FileListBox.h"
-#include "app/FileSync.h"
-#include "app/FolderList.h"
-#include "app/LoadedWindows.h"
-#include "app/MessageText.h"
-#include "app/TextFile.h"
-#include "app/Toolkit.h"
-#include "project/Project.h"
-#include "project/frmProject.h"
+#include "DriveList.h"
+#include "FileListBox.h"
+#include "FileSync.h"
+#include "FolderList.h"
+#include "MessageText.h"
+#include "Project.h"
+#include "TextFile.h"
+#include "Toolkit.h"
 
 #include <QDir>
 #include <QFile>
@@ -120,6 +118,6 @@ void frmImport::Command1_Click()
         return;
     }
     Toolkit::MsgBox(QStringLiteral("File Imported!"));
-    LoadedWindows::instance().form<frmProject>().File2->Refresh();
+    emit Project::current().folderFilesChanged();
     hide();
 }

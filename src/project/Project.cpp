@@ -1,4 +1,4 @@
-#include "project/Project.h"
+#include "Project.h"
 
 #include <QDir>
 

@@ -51,6 +51,9 @@ signals:
     // The wizard option was selected, by the user or by a project file, even when it was
     // already on: the Properties dialog turns to its wizard page.
     void wizardOptionSelected();
+    // Files were added to the project folder behind the lists that show it; whoever added them
+    // says so.
+    void folderFilesChanged();
 
 private:
     void setOptions(bool useRootInfFile, bool createRootInfWithWizard);

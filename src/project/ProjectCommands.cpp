@@ -1,11 +1,11 @@
-#include "project/ProjectCommands.h"
+#include "ProjectCommands.h"
 
-#include "app/CommonDialog.h"
-#include "app/MessageText.h"
-#include "app/TextFile.h"
-#include "app/Toolkit.h"
-#include "project/Project.h"
-#include "project/ProjectFile.h"
+#include "CommonDialog.h"
+#include "MessageText.h"
+#include "Project.h"
+#include "ProjectFile.h"
+#include "TextFile.h"
+#include "Toolkit.h"
 
 
 namespace {

@@ -1,7 +1,7 @@
-#include "project/ProjectFile.h"
+#include "ProjectFile.h"
 
-#include "app/MessageText.h"
-#include "project/Project.h"
+#include "MessageText.h"
+#include "Project.h"
 
 #include <QRegularExpression>
 

@@ -1,10 +1,10 @@
-#include "project/frmDialog.h"
+#include "frmDialog.h"
 
-#include "app/FolderList.h"
-#include "app/TextBox.h"
-#include "app/Toolkit.h"
-#include "build/RootInf.h"
-#include "project/Project.h"
+#include "FolderList.h"
+#include "Project.h"
+#include "RootInf.h"
+#include "TextBox.h"
+#include "Toolkit.h"
 
 #include <QDir>
 #include <QGroupBox>
@@ -188,7 +188,8 @@ void frmDialog::Command5_Click()
 
 void frmDialog::Command6_Click()
 {
-    WriteRootInf();
+    WriteRootInf(Project::current().ProjectFolder(), Text5->text(), Text8->text(), Text7->text(),
+                 Text6->text(), Text4->text());
 }
 
 void frmDialog::Dir1_Change()

@@ -1,13 +1,11 @@
-#include "project/frmProject.h"
+#include "frmProject.h"
 
-#include "app/FileListBox.h"
-#include "app/LoadedWindows.h"
-#include "app/Toolkit.h"
-#include "build/MakeBat.h"
-#include "import/frmConvert.h"
-#include "import/frmImport.h"
-#include "project/Project.h"
-#include "project/frmDialog.h"
+#include "FileListBox.h"
+#include "LoadedWindows.h"
+#include "MakeBat.h"
+#include "Project.h"
+#include "Toolkit.h"
+#include "frmDialog.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -70,6 +68,7 @@ frmProject::frmProject()
     connect(mnuAdd, &QAction::triggered, this, &frmProject::mnuAdd_Click);
     connect(mnuImport, &QAction::triggered, this, &frmProject::mnuImport_Click);
     connect(mnuExita, &QAction::triggered, this, &frmProject::mnuExita_Click);
+    connect(&Project::current(), &Project::folderFilesChanged, File2, &FileListBox::Refresh);
 }
 
 void frmProject::Form_Load()
@@ -118,7 +117,7 @@ void frmProject::mnuProperties_Click()
 
 void frmProject::mnuCompile_Click()
 {
-    WriteMakeBat();
+    WriteMakeBat(Project::current().ProjectFolder(), Project::current().Files());
 }
 
 void frmProject::mnuExit_Click()
@@ -139,18 +138,13 @@ void frmProject::mnuAdd_Click()
         Toolkit::MsgBox(QStringLiteral("This file must be converted with 2pic before it can be "
                                        "added to the project. Convert it now?"),
                         MsgBoxButtons::OkCancel);
-    if (answer == MsgBoxResult::Ok) {
-        frmConvert& convert = LoadedWindows::instance().form<frmConvert>();
-        convert.show();
-        convert.raise();
-    }
+    if (answer == MsgBoxResult::Ok)
+        emit convertRequested();
 }
 
 void frmProject::mnuImport_Click()
 {
-    frmImport& import = LoadedWindows::instance().form<frmImport>();
-    import.show();
-    import.raise();
+    emit importRequested();
 }
 
 void frmProject::mnuExita_Click()

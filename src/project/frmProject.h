@@ -43,4 +43,9 @@ public:
     void mnuAdd_Click();
     void mnuImport_Click();
     void mnuExita_Click();
+
+signals:
+    // The windows of the layer above; the shell answers these.
+    void importRequested();
+    void convertRequested();
 };

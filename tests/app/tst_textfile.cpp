@@ -1,10 +1,10 @@
-#include "app/FileListBox.h"
-#include "app/TextFile.h"
-#include "app/frmMain.h"
-#include "import/frmImport.h"
-#include "project/ProjectCommands.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TestFiles.h"
+#include "FileListBox.h"
+#include "ProjectCommands.h"
+#include "ScriptedDialogs.h"
+#include "TestFiles.h"
+#include "TextFile.h"
+#include "frmImport.h"
+#include "frmMain.h"
 
 #include <QDir>
 #include <QFile>

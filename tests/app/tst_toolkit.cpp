@@ -1,4 +1,4 @@
-#include "app/CommonDialog.h"
+#include "CommonDialog.h"
 
 #include <QAbstractButton>
 #include <QFileDialog>

@@ -1,8 +1,8 @@
-#include "build/BatchArgument.h"
-#include "build/MakeBat.h"
-#include "project/Project.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TestFiles.h"
+#include "BatchArgument.h"
+#include "MakeBat.h"
+#include "Project.h"
+#include "ScriptedDialogs.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -54,7 +54,7 @@ void MakeBatTest::writesTheGroups()
     Project::current().setProjectFolder(QDir::toNativeSeparators(dir.path()));
     Project::current().setFiles(files);
     ScriptedDialogs dialogs;
-    WriteMakeBat();
+    WriteMakeBat(Project::current().ProjectFolder(), Project::current().Files());
     QCOMPARE(contentOf(path), "@echo off\r\n" + groups + "\r\n");
     QCOMPARE(dialogs.messages.size(), 0);
 }
@@ -127,7 +127,7 @@ void MakeBatTest::refusals()
     Project::current().setProjectFolder(folder.isEmpty() ? folder : dir.filePath(folder));
     Project::current().setFiles({"main.c", entry});
     ScriptedDialogs dialogs;
-    WriteMakeBat();
+    WriteMakeBat(Project::current().ProjectFolder(), Project::current().Files());
     // Nothing made in the folder, neither the file nor a missing folder.
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{});
     QCOMPARE(dialogs.messages.size(), 1);

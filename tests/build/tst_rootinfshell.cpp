@@ -1,11 +1,11 @@
-#include "app/LoadedWindows.h"
-#include "build/RootInf.h"
-#include "build/modShellExec.h"
-#include "project/Project.h"
-#include "project/frmDialog.h"
-#include "support/FakeWine.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TestFiles.h"
+#include "FakeWine.h"
+#include "LoadedWindows.h"
+#include "Project.h"
+#include "RootInf.h"
+#include "ScriptedDialogs.h"
+#include "TestFiles.h"
+#include "frmDialog.h"
+#include "modShellExec.h"
 
 #include <QLineEdit>
 #include <QtTest>
@@ -75,7 +75,7 @@ void RootInfShellTest::rootInfRefusals()
     QLineEdit* field = LoadedWindows::instance().form<frmDialog>().findChild<QLineEdit*>(box);
     field->setText(value);
     ScriptedDialogs dialogs;
-    WriteRootInf();
+    LoadedWindows::instance().form<frmDialog>().Command6_Click();
     field->clear();
     QCOMPARE(dialogs.messages.size(), 1);
     const QString& text = dialogs.messages[0].text;

@@ -1,13 +1,13 @@
-#include "app/FileListBox.h"
-#include "app/LoadedWindows.h"
-#include "app/TextBox.h"
-#include "app/TextFile.h"
-#include "build/MakeBat.h"
-#include "build/modShellExec.h"
-#include "import/frmConvert.h"
-#include "project/Project.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TestFiles.h"
+#include "FileListBox.h"
+#include "LoadedWindows.h"
+#include "MakeBat.h"
+#include "Project.h"
+#include "ScriptedDialogs.h"
+#include "TestFiles.h"
+#include "TextBox.h"
+#include "TextFile.h"
+#include "frmConvert.h"
+#include "modShellExec.h"
 
 #include <QtTest>
 
@@ -107,7 +107,7 @@ void RealWineTest::scriptsHandOnTheNames()
     qputenv("LC_ALL", locale);
     ScriptedDialogs dialogs;
     Project::current().setFiles({name + ".c", name + ".pic"});
-    WriteMakeBat();
+    WriteMakeBat(Project::current().ProjectFolder(), Project::current().Files());
     // The program never starts make.bat; the user does, as the program starts 2piclaunch.bat.
     QVERIFY(ShellOpenFile(joinPath(m_project, "make.bat"), m_project, "") > 32);
     QCOMPARE(argumentsIn(m_project + "/vcc.log"), (QStringList{name + ".c", "filer.list"}));

@@ -1,6 +1,6 @@
-#include "app/StatusBar.h"
-#include "editor/TextEditor.h"
-#include "editor/frmDocument.h"
+#include "StatusBar.h"
+#include "TextEditor.h"
+#include "frmDocument.h"
 
 #include <QLabel>
 #include <QMdiArea>

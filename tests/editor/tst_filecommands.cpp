@@ -1,9 +1,9 @@
-#include "app/frmMain.h"
-#include "editor/TextEditor.h"
-#include "editor/frmDocument.h"
-#include "project/Project.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TestFiles.h"
+#include "Project.h"
+#include "ScriptedDialogs.h"
+#include "TestFiles.h"
+#include "TextEditor.h"
+#include "frmDocument.h"
+#include "frmMain.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
-#include "editor/TextEditor.h"
-#include "editor/modLines.h"
+#include "TextEditor.h"
+#include "modLines.h"
 
 #include <QRandomGenerator>
 #include <QtTest>

@@ -1,4 +1,4 @@
-#include "editor/TextEditor.h"
+#include "TextEditor.h"
 
 #include <Qsci/qscilexercpp.h>
 

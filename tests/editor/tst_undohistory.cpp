@@ -1,4 +1,4 @@
-#include "editor/UndoHistory.h"
+#include "UndoHistory.h"
 
 #include <QRandomGenerator>
 #include <QtTest>

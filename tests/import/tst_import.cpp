@@ -1,16 +1,17 @@
-#include "app/FileListBox.h"
-#include "app/FolderList.h"
-#include "app/LoadedWindows.h"
-#include "app/TextFile.h"
-#include "build/MakeBat.h"
-#include "build/RootInf.h"
-#include "import/frmConvert.h"
-#include "import/frmImport.h"
-#include "project/Project.h"
-#include "project/frmProject.h"
-#include "support/FakeWine.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TestFiles.h"
+#include "ConvertScript.h"
+#include "FakeWine.h"
+#include "FileListBox.h"
+#include "FolderList.h"
+#include "LoadedWindows.h"
+#include "MakeBat.h"
+#include "Project.h"
+#include "ScriptedDialogs.h"
+#include "TestFiles.h"
+#include "TextFile.h"
+#include "frmConvert.h"
+#include "frmDialog.h"
+#include "frmImport.h"
+#include "frmProject.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -238,8 +239,8 @@ void ImportTest::generatedFilesReplaceALink()
     for (int i = 0; i < paths.size(); ++i)
         QVERIFY(QFile::link(m_dir->filePath(targets[i]), m_dir->filePath(paths[i])));
 
-    WriteMakeBat();
-    WriteRootInf();
+    WriteMakeBat(Project::current().ProjectFolder(), Project::current().Files());
+    LoadedWindows::instance().form<frmDialog>().Command6_Click();
     frmConvert& convert = LoadedWindows::instance().form<frmConvert>();
     selectFile(*convert.File1, "logo.bmp");
     convert.Text1->setText("logo");

@@ -1,9 +1,9 @@
-#include "app/CommonDialog.h"
-#include "app/Toolkit.h"
-#include "project/Project.h"
-#include "project/ProjectCommands.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TestFiles.h"
+#include "CommonDialog.h"
+#include "Project.h"
+#include "ProjectCommands.h"
+#include "ScriptedDialogs.h"
+#include "TestFiles.h"
+#include "Toolkit.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "project/ProjectFile.h"
+#include "ProjectFile.h"
 
 #include <QtTest>
 

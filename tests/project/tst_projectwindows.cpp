@@ -1,14 +1,16 @@
-#include "app/FileListBox.h"
-#include "app/FolderList.h"
-#include "app/LoadedWindows.h"
-#include "app/Toolkit.h"
-#include "import/frmConvert.h"
-#include "project/Project.h"
-#include "project/ProjectCommands.h"
-#include "project/frmDialog.h"
-#include "project/frmProject.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TestFiles.h"
+#include "FileListBox.h"
+#include "FolderList.h"
+#include "LoadedWindows.h"
+#include "Project.h"
+#include "ProjectCommands.h"
+#include "ScriptedDialogs.h"
+#include "TestFiles.h"
+#include "Toolkit.h"
+#include "frmConvert.h"
+#include "frmDialog.h"
+#include "frmImport.h"
+#include "frmMain.h"
+#include "frmProject.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -68,7 +70,7 @@ void ProjectWindowsTest::init()
 void ProjectWindowsTest::explorerRemovesAndAddsFiles()
 {
     Project::current().setFiles({"a.c", "b.c", "c.c", "d.c", "e.c"});
-    frmProject& explorer = LoadedWindows::instance().form<frmProject>();
+    frmProject& explorer = projectExplorer();
     explorer.File2->setPath(m_dir->path());
     explorer.show();
     // A right click shows the menu and keeps the selection; a left click shows none.
@@ -115,6 +117,8 @@ void ProjectWindowsTest::explorerRemovesAndAddsFiles()
     QVERIFY(LoadedWindows::instance().form<frmConvert>().isVisible());
     QCOMPARE(Project::current().Files().size(), 3);
     LoadedWindows::instance().form<frmConvert>().hide();
+    explorer.mnuImport->trigger();
+    QVERIFY(LoadedWindows::instance().form<frmImport>().isVisible());
 
     // A window system that ignores the size hints cannot change its size (8655 x 5280 twips).
     explorer.windowHandle()->resize(800, 100);
@@ -130,7 +134,7 @@ void ProjectWindowsTest::explorerRemovesAndAddsFiles()
 
 void ProjectWindowsTest::folderListIsReadOnlyWhenAsked()
 {
-    frmProject& explorer = LoadedWindows::instance().form<frmProject>();
+    frmProject& explorer = projectExplorer();
     explorer.File2->setPath(m_dir->path());
     const int before = explorer.File2->ListCount();
     putFile(m_dir->filePath("later.h"), "x");

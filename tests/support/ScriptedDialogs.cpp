@@ -1,6 +1,6 @@
-#include "support/ScriptedDialogs.h"
+#include "ScriptedDialogs.h"
 
-#include "app/Toolkit.h"
+#include "Toolkit.h"
 
 #include <QPrinter>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/DialogService.h"
+#include "DialogService.h"
 
 #include <QList>
 #include <QQueue>

@@ -1,4 +1,4 @@
-#include "app/Artwork.h"
+#include "Artwork.h"
 
 #include <QIconEngine>
 #include <QLinearGradient>

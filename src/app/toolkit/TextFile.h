@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/CodePage.h"
-#include "app/FileSync.h"
+#include "CodePage.h"
+#include "FileSync.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "app/FileSync.h"
+#include "FileSync.h"
 
 #include <QDir>
 #include <QFileInfo>

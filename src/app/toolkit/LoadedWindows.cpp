@@ -1,4 +1,4 @@
-#include "app/LoadedWindows.h"
+#include "LoadedWindows.h"
 
 #include <algorithm>
 

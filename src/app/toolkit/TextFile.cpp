@@ -1,7 +1,7 @@
-#include "app/TextFile.h"
+#include "TextFile.h"
 
-#include "app/FileSync.h"
-#include "app/MessageText.h"
+#include "FileSync.h"
+#include "MessageText.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "app/StatusBar.h"
+#include "StatusBar.h"
 
-#include "app/KeyboardState.h"
-#include "app/Toolkit.h"
+#include "KeyboardState.h"
+#include "Toolkit.h"
 
 #include <QLabel>
 

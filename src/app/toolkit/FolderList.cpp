@@ -1,4 +1,4 @@
-#include "app/FolderList.h"
+#include "FolderList.h"
 
 #include <QDir>
 #include <QFileIconProvider>

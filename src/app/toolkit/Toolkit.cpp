@@ -1,7 +1,7 @@
-#include "app/Toolkit.h"
+#include "Toolkit.h"
 
-#include "app/CommonDialog.h"
-#include "app/QtDialogService.h"
+#include "CommonDialog.h"
+#include "QtDialogService.h"
 
 #include <QClipboard>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
-#include "app/FileListBox.h"
+#include "FileListBox.h"
 
-#include "app/FileFilter.h"
+#include "FileFilter.h"
 
 #include <QDir>
 #include <QItemSelectionModel>

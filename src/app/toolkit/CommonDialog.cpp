@@ -1,6 +1,6 @@
-#include "app/CommonDialog.h"
+#include "CommonDialog.h"
 
-#include "app/Toolkit.h"
+#include "Toolkit.h"
 
 #include <QPrinter>
 

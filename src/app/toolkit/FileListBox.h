@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ListBox.h"
+#include "ListBox.h"
 
 #include <QStringListModel>
 

@@ -1,4 +1,4 @@
-#include "app/ListBox.h"
+#include "ListBox.h"
 
 #include <QMouseEvent>
 

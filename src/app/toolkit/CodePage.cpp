@@ -1,4 +1,4 @@
-#include "app/CodePage.h"
+#include "CodePage.h"
 
 #include <QStringConverter>
 #include <QStringDecoder>

@@ -1,7 +1,7 @@
-#include "app/QtDialogService.h"
+#include "QtDialogService.h"
 
-#include "app/CommonDialog.h"
-#include "app/FileFilter.h"
+#include "CommonDialog.h"
+#include "FileFilter.h"
 
 #include <QApplication>
 #include <QFileDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/DialogService.h"
+#include "DialogService.h"
 
 // Shows Qt's own dialogs, parented to the window the user is working in.
 class QtDialogService : public DialogService {

@@ -1,4 +1,4 @@
-#include "app/FileFilter.h"
+#include "FileFilter.h"
 
 // A pattern list is separated by semicolons. "*.*" means every file, also one without a dot,
 // which Qt's wildcard matching would otherwise refuse.

@@ -1,4 +1,4 @@
-#include "app/DriveList.h"
+#include "DriveList.h"
 
 #include <QDir>
 #include <QStorageInfo>

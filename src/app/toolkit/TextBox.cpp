@@ -1,4 +1,4 @@
-#include "app/TextBox.h"
+#include "TextBox.h"
 
 #include <QValidator>
 

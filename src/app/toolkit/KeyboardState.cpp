@@ -1,4 +1,4 @@
-#include "app/KeyboardState.h"
+#include "KeyboardState.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
