@@ -1,11 +1,12 @@
 #include "Project.h"
 
+#include "ProgramWide.h"
+
 #include <QDir>
 
 Project& Project::current()
 {
-    static Project* project = new Project;
-    return *project;
+    return programWide<Project>([] { return new Project; });
 }
 
 Project::Project()

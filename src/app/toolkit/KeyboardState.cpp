@@ -1,5 +1,7 @@
 #include "KeyboardState.h"
 
+#include "ProgramWide.h"
+
 #include <QGuiApplication>
 #include <QKeyEvent>
 
@@ -89,8 +91,7 @@ bool readLocks(bool& capsLock, bool& numLock)
 
 KeyboardState& KeyboardState::instance()
 {
-    static KeyboardState* state = new KeyboardState;
-    return *state;
+    return programWide<KeyboardState>([] { return new KeyboardState; });
 }
 
 KeyboardState::KeyboardState()

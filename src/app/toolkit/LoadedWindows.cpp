@@ -1,11 +1,12 @@
 #include "LoadedWindows.h"
 
+#include "ProgramWide.h"
+
 #include <algorithm>
 
 LoadedWindows& LoadedWindows::instance()
 {
-    static LoadedWindows registry;
-    return registry;
+    return programWide<LoadedWindows>([] { return new LoadedWindows; });
 }
 
 void LoadedWindows::add(QWidget* window)

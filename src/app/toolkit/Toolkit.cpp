@@ -1,6 +1,7 @@
 #include "Toolkit.h"
 
 #include "CommonDialog.h"
+#include "ProgramWide.h"
 #include "QtDialogService.h"
 
 #include <QClipboard>
@@ -44,8 +45,8 @@ MsgBoxResult MsgBox(const QString& text, MsgBoxButtons buttons, MsgBoxIcon icon,
 
 DialogService& dialogs()
 {
-    static QtDialogService qtDialogs;
-    return installedService ? *installedService : qtDialogs;
+    return installedService ? *installedService
+                            : programWide<QtDialogService>([] { return new QtDialogService; });
 }
 
 DialogService* setDialogService(DialogService* service)
@@ -57,16 +58,7 @@ DialogService* setDialogService(DialogService* service)
 
 CommonDialog& dlgCommonDialog()
 {
-    // Deleted with the application object, while the printer it may hold can still be released.
-    static CommonDialog* dialog = nullptr;
-    if (!dialog) {
-        dialog = new CommonDialog;
-        qAddPostRoutine([] {
-            delete dialog;
-            dialog = nullptr;
-        });
-    }
-    return *dialog;
+    return programWide<CommonDialog>([] { return new CommonDialog; });
 }
 
 void ClipboardClear()
