@@ -257,6 +257,8 @@ QString TextEditor::LoadFile(const QString& path)
             const QByteArray old = m_pendingRemoved.toUtf8();
             SendScintilla(SCI_CLEARALL);
             SendScintilla(SCI_APPENDTEXT, old.size(), old.constData());
+            // Settled before it is dropped: the old text may need the character index back.
+            settlePendingSpan();
             m_pending = false;
             m_pendingRemoved.clear();
         }
