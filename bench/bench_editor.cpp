@@ -103,8 +103,8 @@ int main(int argc, char* argv[])
     const qsizetype size = QByteArray(argv[2]).toLongLong();
     QTemporaryDir dir;
     const QString path = dir.filePath("input.c");
-    if (const QString error = writeTextLines(path, {sourceText(size)}); !error.isEmpty()) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
+    if (const Result<> written = writeTextLines(path, {sourceText(size)}); !written) {
+        std::fprintf(stderr, "%s\n", qPrintable(written.reason()));
         return 1;
     }
     FixedAnswer dialogs;

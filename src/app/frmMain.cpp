@@ -2,6 +2,7 @@
 
 #include "CommonDialog.h"
 #include "LoadedWindows.h"
+#include "MessageText.h"
 #include "Project.h"
 #include "TextEditor.h"
 #include "TextFile.h"
@@ -253,9 +254,8 @@ void frmMain::mnuFileOpen_Click()
     if (path.isEmpty())
         return;
     frmDocument* document = activeDocument();
-    const QString error = document->rtfText->LoadFile(path);
-    if (!error.isEmpty()) {
-        Toolkit::MsgBox(error);
+    if (const Result<> loaded = document->rtfText->LoadFile(path); !loaded) {
+        Toolkit::MsgBox(cannotRead(path, loaded.reason()));
         return;
     }
     document->setWindowTitle(path);
@@ -316,9 +316,8 @@ QString frmMain::askForFile(const QString& title, bool save, const QString& ownF
 // The document's text followed by one CR LF; the caption does not change.
 void frmMain::writeDocument(frmDocument& document, const QString& path)
 {
-    const QString error = writeTextUtf8(path, document.rtfText->utf8Text());
-    if (!error.isEmpty())
-        Toolkit::MsgBox(error);
+    if (const Result<> written = writeTextUtf8(path, document.rtfText->utf8Text()); !written)
+        Toolkit::MsgBox(cannotWrite(path, written.reason()));
 }
 
 void frmMain::mnuFileNewProject_Click()
@@ -328,12 +327,24 @@ void frmMain::mnuFileNewProject_Click()
 
 void frmMain::mnuFileOpenProject_Click()
 {
-    OpenProject();
+    dlgCommonDialog().setFilter(QString::fromLatin1(ProjectFileFilter));
+    const QString path = askForFile(QStringLiteral("Open"), false, {});
+    if (path.isEmpty())
+        return;
+    if (const Result<> opened = OpenProject(path); !opened)
+        Toolkit::MsgBox(QStringLiteral("Cannot open the project %1: %2")
+                            .arg(quotedPathForMessage(path), opened.reason()));
 }
 
 void frmMain::mnuFileSaveProject_Click()
 {
-    SaveProject();
+    dlgCommonDialog().setFilter(QString::fromLatin1(ProjectFileFilter));
+    const QString path = askForFile(QStringLiteral("Save As"), true, {});
+    if (path.isEmpty())
+        return;
+    if (const Result<> saved = SaveProject(path); !saved)
+        Toolkit::MsgBox(QStringLiteral("Cannot save the project %1: %2")
+                            .arg(quotedPathForMessage(path), saved.reason()));
 }
 
 void frmMain::mnuFilePageSetup_Click()

@@ -3,7 +3,6 @@
 #include "BatchArgument.h"
 #include "MessageText.h"
 #include "TextFile.h"
-#include "Toolkit.h"
 
 namespace {
 
@@ -26,24 +25,17 @@ QStringList makeBatLines(const QStringList& files)
             QStringLiteral("vcc") + compilerGroup + QStringLiteral(" filer.list")};
 }
 
-void WriteMakeBat(const QString& projectFolder, const QStringList& files)
+Result<> WriteMakeBat(const QString& projectFolder, const QStringList& files)
 {
-    if (projectFolder.isEmpty()) {
-        Toolkit::MsgBox(QStringLiteral("Cannot write make.bat: the project has no folder. Choose "
-                                       "one in Project Properties."));
-        return;
-    }
+    if (projectFolder.isEmpty())
+        return Failure{QStringLiteral("the project has no folder.")};
     for (const QString& entry : files) {
-        if (!fitsOnBatchLine(entry)) {
-            Toolkit::MsgBox(QStringLiteral("Cannot write make.bat: the project file %1 holds a "
-                                           "line break or another control character, which no "
-                                           "line of a batch file can carry.")
-                                .arg(quotedForMessage(entry)));
-            return;
-        }
+        if (!fitsOnBatchLine(entry))
+            return Failure{QStringLiteral("the project file %1 holds a line break or another "
+                                          "control character, which no line of a batch file "
+                                          "can carry.")
+                               .arg(quotedForMessage(entry))};
     }
-    const QString error = writeTextLines(joinPath(projectFolder, QStringLiteral("make.bat")),
-                                         makeBatLines(files), LinkAtPath::Replace, CodePage::Oem);
-    if (!error.isEmpty())
-        Toolkit::MsgBox(error);
+    return writeTextLines(joinPath(projectFolder, QStringLiteral("make.bat")), makeBatLines(files),
+                          LinkAtPath::Replace, CodePage::Oem);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Result.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -7,5 +9,6 @@
 // compiler does not, the compiler takes the ".c" and ".inf" files, each group in list order.
 QStringList makeBatLines(const QStringList& files);
 
-// Writes make.bat for the files into the project folder; a failure is told in a message box.
-void WriteMakeBat(const QString& projectFolder, const QStringList& files);
+// Writes make.bat for the files into the project folder, or nothing when a file's name cannot
+// stand on a line of it.
+Result<> WriteMakeBat(const QString& projectFolder, const QStringList& files);

@@ -3,7 +3,6 @@
 #include "BatchArgument.h"
 #include "MessageText.h"
 #include "TextFile.h"
-#include "Toolkit.h"
 
 QStringList rootInfLines(const QString& appType, const QString& name, const QString& version,
                          const QString& osVersion, const QString& copyright)
@@ -12,14 +11,11 @@ QStringList rootInfLines(const QString& appType, const QString& name, const QStr
             QString(), name, version,   osVersion, copyright};
 }
 
-void WriteRootInf(const QString& projectFolder, const QString& appType, const QString& name,
-                  const QString& version, const QString& osVersion, const QString& copyright)
+Result<> WriteRootInf(const QString& projectFolder, const QString& appType, const QString& name,
+                      const QString& version, const QString& osVersion, const QString& copyright)
 {
-    if (projectFolder.isEmpty()) {
-        Toolkit::MsgBox(QStringLiteral("Cannot write root.inf: the project has no folder. "
-                                       "Choose one in Project Properties."));
-        return;
-    }
+    if (projectFolder.isEmpty())
+        return Failure{QStringLiteral("the project has no folder.")};
     // Each value named by the label of the wizard's field that holds it.
     const std::pair<const QString&, const char*> fields[] = {{appType, "App Type (game/app)"},
                                                              {name, "Name"},
@@ -27,16 +23,12 @@ void WriteRootInf(const QString& projectFolder, const QString& appType, const QS
                                                              {osVersion, "Halvos Version"},
                                                              {copyright, "Copyright Info"}};
     for (const auto& [value, label] : fields) {
-        if (!fitsOnBatchLine(value)) {
-            Toolkit::MsgBox(QStringLiteral("Cannot write root.inf: %1 %2 holds a line break or "
-                                           "another control character, which no line of "
-                                           "root.inf can carry.")
-                                .arg(QLatin1String(label), quotedForMessage(value)));
-            return;
-        }
+        if (!fitsOnBatchLine(value))
+            return Failure{QStringLiteral("%1 %2 holds a line break or another control character, "
+                                          "which no line of root.inf can carry.")
+                               .arg(QLatin1String(label), quotedForMessage(value))};
     }
-    const QString error = writeTextLines(joinPath(projectFolder, QStringLiteral("root.inf")),
-                                         rootInfLines(appType, name, version, osVersion, copyright),
-                                         LinkAtPath::Replace);
-    Toolkit::MsgBox(error.isEmpty() ? QStringLiteral("Root.inf Created!") : error);
+    return writeTextLines(joinPath(projectFolder, QStringLiteral("root.inf")),
+                          rootInfLines(appType, name, version, osVersion, copyright),
+                          LinkAtPath::Replace);
 }

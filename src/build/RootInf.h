@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Result.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -8,7 +10,7 @@
 QStringList rootInfLines(const QString& appType, const QString& name, const QString& version,
                          const QString& osVersion, const QString& copyright);
 
-// Writes root.inf of the wizard's five values into the project folder and says so; a failure,
-// or a value that no line can carry, is told instead and nothing is written.
-void WriteRootInf(const QString& projectFolder, const QString& appType, const QString& name,
+// Writes root.inf of the wizard's five values into the project folder, or nothing when a
+// value cannot stand on a line of it.
+Result<> WriteRootInf(const QString& projectFolder, const QString& appType, const QString& name,
                   const QString& version, const QString& osVersion, const QString& copyright);

@@ -237,7 +237,7 @@ void TextEditor::cut()
     QsciScintilla::cut();
 }
 
-QString TextEditor::LoadFile(const QString& path)
+Result<> TextEditor::LoadFile(const QString& path)
 {
     ChangeScope scope(*this);
     // The old text goes only once the file's first piece is read.
@@ -247,11 +247,11 @@ QString TextEditor::LoadFile(const QString& path)
             startLoad(QFileInfo(path).size());
     };
     Load load;
-    const QString error = readTextFileInPieces(path, [&](QByteArrayView piece) {
+    const Result<> read = readTextFileInPieces(path, [&](QByteArrayView piece) {
         start();
         appendNormalized(piece, load);
     });
-    if (!error.isEmpty()) {
+    if (!read) {
         // Reading failed midway: the old text comes back, and nothing changed.
         if (started) {
             const QByteArray old = m_pendingRemoved.toUtf8();
@@ -262,7 +262,7 @@ QString TextEditor::LoadFile(const QString& path)
             m_pending = false;
             m_pendingRemoved.clear();
         }
-        return error;
+        return read;
     }
     start();
     SendScintilla(SCI_GOTOPOS, 0);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Result.h"
+
 #include <Qsci/qsciscintilla.h>
 
 #include <QStringList>
@@ -38,8 +40,8 @@ public:
     void paste() override;
     void cut() override;
 
-    // Loads the file whole in place of the text; returns the empty text, or why it failed.
-    QString LoadFile(const QString& path);
+    // Loads the file whole in place of the text; on a failure the text stays as it was.
+    Result<> LoadFile(const QString& path);
     // Prints the selection, or the whole text when nothing is selected.
     void SelPrint(QPrinter* printer) const;
     // What SelPrint puts on paper, tab stops as on screen.

@@ -86,10 +86,10 @@ void frmConvert::Command1_Click()
     }
     // Messages name the script with its folder: the working folder is nowhere on the screen.
     const QString script = QDir::current().absoluteFilePath(ScriptName);
-    const QString error = writeTextLines(script, convertScriptLines(folder, converted, bitmap),
-                                         LinkAtPath::Replace, CodePage::Oem);
-    if (!error.isEmpty()) {
-        Toolkit::MsgBox(error);
+    if (const Result<> written = writeTextLines(script, convertScriptLines(folder, converted, bitmap),
+                                                LinkAtPath::Replace, CodePage::Oem);
+        !written) {
+        Toolkit::MsgBox(cannotWrite(script, written.reason()));
         return;
     }
     const qint32 started = ShellOpenFile(ScriptName, QString(), QString());

@@ -10,41 +10,7 @@
 #include "Toolkit.h"
 
 #include <QDir>
-#include <QFile>
 #include <QPushButton>
-
-QString copyReplacing(const QString& source, const QString& destination)
-{
-    const auto failed = [&](const QString& path, const QString& reason) {
-        return QStringLiteral("Cannot import %1 to %2: %3 (%4)")
-            .arg(quotedPathForMessage(source), quotedPathForMessage(destination), reason,
-                 quotedPathForMessage(path));
-    };
-    if (const QString reason = notRegularFile(source); !reason.isEmpty())
-        return failed(source, reason);
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return failed(source, in.errorString());
-    bool readFailed = false;
-    const QString reason =
-        saveWhole(destination, LinkAtPath::Replace, [&](QFileDevice& out) -> QString {
-            QByteArray buffer(1 << 20, Qt::Uninitialized);
-            for (;;) {
-                const qint64 read = in.read(buffer.data(), buffer.size());
-                readFailed = read < 0;
-                if (read <= 0)
-                    return readFailed ? in.errorString() : QString();
-                if (QString unwritten = writeAll(out, QByteArrayView(buffer.constData(), read));
-                    !unwritten.isEmpty())
-                    return unwritten;
-            }
-        });
-    if (!reason.isEmpty())
-        return failed(readFailed ? source : destination, reason);
-    // The copy can be run or read by whoever could the original.
-    QFile::setPermissions(destination, in.permissions());
-    return {};
-}
 
 frmImport::frmImport()
     : QWidget(nullptr, Qt::Window)
@@ -112,9 +78,12 @@ void frmImport::Command1_Click()
                             .arg(name));
         return;
     }
-    const QString error = copyReplacing(joinPath(Dir1->Path(), name), joinPath(folder, name));
-    if (!error.isEmpty()) {
-        Toolkit::MsgBox(error);
+    const QString source = joinPath(Dir1->Path(), name);
+    const QString destination = joinPath(folder, name);
+    if (const Result<> copied = copyReplacing(source, destination); !copied) {
+        Toolkit::MsgBox(QStringLiteral("Cannot import %1 to %2: %3")
+                            .arg(quotedPathForMessage(source), quotedPathForMessage(destination),
+                                 copied.reason()));
         return;
     }
     Toolkit::MsgBox(QStringLiteral("File Imported!"));

@@ -24,8 +24,3 @@ public:
     void Dir1_Change();
     void Command1_Click();
 };
-
-// Copies the file over the destination, whole or not at all: a failed copy leaves a file that
-// stood there as it was, and a link standing there is replaced, not written through. Only a
-// regular file is copied. Returns the empty text, or a message naming the file and the reason.
-QString copyReplacing(const QString& source, const QString& destination);

@@ -110,29 +110,27 @@ std::optional<bool> readProjectBoolean(const QString& value)
     return word.toDouble() != 0.0;
 }
 
-std::optional<ProjectFileContent> parseProjectFile(const QString& text, QString* problem)
+Result<ProjectFileContent> parseProjectFile(const QString& text)
 {
     const QStringList values = readProjectValues(text);
-    if (values.size() < 5) {
-        *problem = QStringLiteral("it holds %1 of the five settings a project file starts with.")
-                       .arg(values.size());
-        return std::nullopt;
-    }
+    if (values.size() < 5)
+        return Failure{
+            QStringLiteral("it holds %1 of the five settings a project file starts with.")
+                .arg(values.size())};
     std::optional<bool> options[2];
     for (int i : {0, 1}) {
         options[i] = readProjectBoolean(values[3 + i]);
-        if (!options[i]) {
-            *problem = QStringLiteral("its %1 value, %2, is neither True, False nor a number.")
-                           .arg(i == 0 ? QStringLiteral("fourth") : QStringLiteral("fifth"),
-                                quotedForMessage(values[3 + i]));
-            return std::nullopt;
-        }
+        if (!options[i])
+            return Failure{
+                QStringLiteral("its %1 value, %2, is neither True, False nor a number.")
+                    .arg(i == 0 ? QStringLiteral("fourth") : QStringLiteral("fifth"),
+                         quotedForMessage(values[3 + i]))};
     }
     return ProjectFileContent{values[0],   values[1],   values[2],
                               *options[0], *options[1], values.mid(5)};
 }
 
-std::optional<QStringList> projectFileLines(const Project& project, QString* problem)
+Result<QStringList> projectFileLines(const Project& project)
 {
     const auto word = [](bool on) { return on ? QStringLiteral("True") : QStringLiteral("False"); };
     const QStringList values =
@@ -148,8 +146,7 @@ std::optional<QStringList> projectFileLines(const Project& project, QString* pro
                     : QStringLiteral("needs double quotes around it, for a comma or a blank or "
                                      "double quote at its start, and a double quote inside them "
                                      "would end them.");
-            *problem = fieldName(i) + u' ' + quotedForMessage(values[i]) + u' ' + reason;
-            return std::nullopt;
+            return Failure{fieldName(i) + u' ' + quotedForMessage(values[i]) + u' ' + reason};
         }
         lines.append(*std::move(line));
         if (i == 2)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Result.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -27,14 +29,14 @@ QStringList readProjectValues(const QString& text);
 // when the text is neither.
 std::optional<bool> readProjectBoolean(const QString& value);
 
-// The project that the text describes, or nothing with *problem set to what is wrong with it.
-std::optional<ProjectFileContent> parseProjectFile(const QString& text, QString* problem);
+// The project that the text describes, or what is wrong with it.
+Result<ProjectFileContent> parseProjectFile(const QString& text);
 
 // The 5 + N lines of the project file. A value stands unchanged when it reads back so, and
 // between double quotes when only they bring it back (a comma, a blank or double quote at its
-// start); nothing, with *problem naming the field, when no line brings it back: a line break,
-// or a double quote in a value that needs the quotes.
-std::optional<QStringList> projectFileLines(const Project& project, QString* problem);
+// start); a failure naming the field when no line brings it back: a line break, or a double
+// quote in a value that needs the quotes.
+Result<QStringList> projectFileLines(const Project& project);
 
 // Replaces every setting and the file list, in the order a user would set them.
 void applyProjectFile(Project& project, const ProjectFileContent& content);

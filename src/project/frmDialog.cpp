@@ -1,9 +1,11 @@
 #include "frmDialog.h"
 
 #include "FolderList.h"
+#include "MessageText.h"
 #include "Project.h"
 #include "RootInf.h"
 #include "TextBox.h"
+#include "TextFile.h"
 #include "Toolkit.h"
 
 #include <QDir>
@@ -186,10 +188,26 @@ void frmDialog::Command5_Click()
     showPage(Frame4);
 }
 
+QString frmDialog::noFolderMessage(const QString& fileName)
+{
+    return QStringLiteral("Cannot write %1: the project has no folder. Choose one in Project "
+                          "Properties.")
+        .arg(fileName);
+}
+
 void frmDialog::Command6_Click()
 {
-    WriteRootInf(Project::current().ProjectFolder(), Text5->text(), Text8->text(), Text7->text(),
-                 Text6->text(), Text4->text());
+    const QString folder = Project::current().ProjectFolder();
+    if (folder.isEmpty()) {
+        Toolkit::MsgBox(noFolderMessage(QStringLiteral("root.inf")));
+        return;
+    }
+    const Result<> written =
+        WriteRootInf(folder, Text5->text(), Text8->text(), Text7->text(), Text6->text(),
+                     Text4->text());
+    Toolkit::MsgBox(written ? QStringLiteral("Root.inf Created!")
+                            : cannotWrite(joinPath(folder, QStringLiteral("root.inf")),
+                                          written.reason()));
 }
 
 void frmDialog::Dir1_Change()

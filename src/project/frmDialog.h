@@ -17,6 +17,10 @@ class frmDialog : public QWidget {
 public:
     frmDialog();
 
+    // Why a file cannot be written into the project folder while none is chosen, and where to
+    // choose one.
+    static QString noFolderMessage(const QString& fileName);
+
     QPushButton* Command1;
     QPushButton* Command3;
     QPushButton* Command4;

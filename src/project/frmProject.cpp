@@ -3,7 +3,9 @@
 #include "FileListBox.h"
 #include "LoadedWindows.h"
 #include "MakeBat.h"
+#include "MessageText.h"
 #include "Project.h"
+#include "TextFile.h"
 #include "Toolkit.h"
 #include "frmDialog.h"
 
@@ -117,7 +119,13 @@ void frmProject::mnuProperties_Click()
 
 void frmProject::mnuCompile_Click()
 {
-    WriteMakeBat(Project::current().ProjectFolder(), Project::current().Files());
+    const QString folder = Project::current().ProjectFolder();
+    if (folder.isEmpty()) {
+        Toolkit::MsgBox(frmDialog::noFolderMessage(QStringLiteral("make.bat")));
+        return;
+    }
+    if (const Result<> written = WriteMakeBat(folder, Project::current().Files()); !written)
+        Toolkit::MsgBox(cannotWrite(joinPath(folder, QStringLiteral("make.bat")), written.reason()));
 }
 
 void frmProject::mnuExit_Click()

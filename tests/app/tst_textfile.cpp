@@ -1,9 +1,8 @@
 #include "FileListBox.h"
-#include "ProjectCommands.h"
 #include "ScriptedDialogs.h"
 #include "TestFiles.h"
 #include "TextFile.h"
-#include "frmImport.h"
+#include "FileSync.h"
 #include "frmMain.h"
 
 #include <QDir>
@@ -57,12 +56,10 @@ void TextFileTest::everyByteComesBackUnchanged()
         all.append(char(b));
     putFile(dir.filePath("in.txt"), all);
 
-    const TextFileContent file = readTextFile(dir.filePath("in.txt"));
-    QVERIFY2(file.ok(), qPrintable(file.error));
-    QCOMPARE(QString(file.text[0x80]) + file.text[0xC1], read);
-
-    const QString error = writeTextLines(dir.filePath("out.txt"), {file.text});
-    QVERIFY2(error.isEmpty(), qPrintable(error));
+    const Result<QString> text = readTextFile(dir.filePath("in.txt"));
+    QVERIFY2(text, qPrintable(text.reason()));
+    QCOMPARE(QString(text->at(0x80)) + text->at(0xC1), read);
+    QVERIFY(writeTextLines(dir.filePath("out.txt"), {*text}));
     QCOMPARE(contentOf(dir.filePath("out.txt")), all + "\r\n");
 }
 
@@ -70,22 +67,21 @@ void TextFileTest::linesEndInCrLfOrAreRefused()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("lines.txt");
-    QCOMPARE(writeTextLines(path, {"@echo off", "", "caf\u00e9 \u20ac"}), QString());
+    QVERIFY(writeTextLines(path, {"@echo off", "", "caf\u00e9 \u20ac"}));
     QCOMPARE(contentOf(path), QByteArray("@echo off\r\n\r\ncaf\xe9 \x80\r\n"));
 
     // A character the code page cannot store is named, with its line; the file stays.
-    QCOMPARE(writeTextLines(path, {"game", "snow \u2603 man"}),
-             "Cannot write \"" + path +
-                 "\": line 2 holds the character \"\u2603\" (U+2603), which the code page "
-                 "Windows-1252 cannot store");
+    QCOMPARE(writeTextLines(path, {"game", "snow \u2603 man"}).reason(),
+             "line 2 holds the character \"\u2603\" (U+2603), which the code page Windows-1252 "
+             "cannot store");
     // One outside the basic plane is named whole, on the line where it stands.
-    const QString emoji = writeTextLines(path, {"a\r\nb\r\nc \U0001F600"});
+    const QString emoji = writeTextLines(path, {"a\r\nb\r\nc \U0001F600"}).reason();
     QVERIFY2(emoji.contains("line 3") && emoji.contains("U+1F600"), qPrintable(emoji));
     QCOMPARE(contentOf(path), QByteArray("@echo off\r\n\r\ncaf\xe9 \x80\r\n"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"lines.txt"});
 
     // Writing again replaces the file; no line means an empty file.
-    QCOMPARE(writeTextLines(path, {}), QString());
+    QVERIFY(writeTextLines(path, {}));
     QCOMPARE(contentOf(path), QByteArray());
     // The separator is always put between folder and name.
     const QString sep = QDir::separator();
@@ -104,7 +100,7 @@ void TextFileTest::onlyRegularFilesAreTaken_data()
 }
 
 // Reading never waits on a pipe nor runs on without end: Open, Open Project and Import tell
-// why, and the file lists leave out what they could not take.
+// why, naming the file, and the file lists leave out what they could not take.
 void TextFileTest::onlyRegularFilesAreTaken()
 {
 #ifdef Q_OS_UNIX
@@ -121,19 +117,18 @@ void TextFileTest::onlyRegularFilesAreTaken()
     list.setPath(dir.path());
     QCOMPARE(list.ListCount(), 2); // plain, plain link
 
-    const TextFileContent read = readTextFile(path);
-    const QString why = name == "missing.cpf" ? "" : "it is not a regular file";
-    QVERIFY2(read.error.startsWith("Cannot read \"" + path + "\": ") && read.error.endsWith(why),
-             qPrintable(read.error));
-    QVERIFY(copyReplacing(path, dir.filePath("copy")).endsWith(why + " (\"" + path + "\")"));
+    const QString why = readTextFile(path).reason();
+    QVERIFY2(name == "missing.cpf" ? !why.isEmpty() : why == "it is not a regular file",
+             qPrintable(why));
+    QCOMPARE(copyReplacing(path, dir.filePath("copy")).reason(), why + " (\"" + path + "\")");
     ScriptedDialogs dialogs;
     dialogs.answerFile(path);
     dialogs.answerFile(path);
-    OpenProject();
     frmMain main;
+    main.mnuFileOpenProject_Click();
     main.mnuFileOpen_Click();
-    QCOMPARE(dialogs.messages.value(0).text, read.error);
-    QCOMPARE(dialogs.messages.value(1).text, read.error);
+    QCOMPARE(dialogs.messages.value(0).text, "Cannot open the project \"" + path + "\": " + why);
+    QCOMPARE(dialogs.messages.value(1).text, "Cannot read \"" + path + "\": " + why);
 #else
     QSKIP("needs pipes and /dev/zero");
 #endif

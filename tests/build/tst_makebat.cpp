@@ -3,6 +3,7 @@
 #include "Project.h"
 #include "ScriptedDialogs.h"
 #include "TestFiles.h"
+#include "frmProject.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -54,7 +55,7 @@ void MakeBatTest::writesTheGroups()
     Project::current().setProjectFolder(QDir::toNativeSeparators(dir.path()));
     Project::current().setFiles(files);
     ScriptedDialogs dialogs;
-    WriteMakeBat(Project::current().ProjectFolder(), Project::current().Files());
+    frmProject().mnuCompile_Click();
     QCOMPARE(contentOf(path), "@echo off\r\n" + groups + "\r\n");
     QCOMPARE(dialogs.messages.size(), 0);
 }
@@ -107,7 +108,7 @@ void MakeBatTest::refusals_data()
         QString folder, entry, problem;
     } rows[] = {
         // Refused, rather than written at the root of the file system.
-        {"no folder", "", "b.c", "make.bat: the project has no folder"},
+        {"no folder", "", "b.c", "make.bat: the project has no folder. Choose one in Project"},
         {"missing folder", "gone", "b.c", "gone/make.bat"},
         {"CR LF", ".", "name\r\nb.c", "\"name"},
         {"NUL", ".", QString("name") + QChar(0) + "b.c", "\"name"},
@@ -127,7 +128,7 @@ void MakeBatTest::refusals()
     Project::current().setProjectFolder(folder.isEmpty() ? folder : dir.filePath(folder));
     Project::current().setFiles({"main.c", entry});
     ScriptedDialogs dialogs;
-    WriteMakeBat(Project::current().ProjectFolder(), Project::current().Files());
+    frmProject().mnuCompile_Click();
     // Nothing made in the folder, neither the file nor a missing folder.
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{});
     QCOMPARE(dialogs.messages.size(), 1);

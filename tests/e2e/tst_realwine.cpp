@@ -107,7 +107,7 @@ void RealWineTest::scriptsHandOnTheNames()
     qputenv("LC_ALL", locale);
     ScriptedDialogs dialogs;
     Project::current().setFiles({name + ".c", name + ".pic"});
-    WriteMakeBat(Project::current().ProjectFolder(), Project::current().Files());
+    QVERIFY(WriteMakeBat(Project::current().ProjectFolder(), Project::current().Files()));
     // The program never starts make.bat; the user does, as the program starts 2piclaunch.bat.
     QVERIFY(ShellOpenFile(joinPath(m_project, "make.bat"), m_project, "") > 32);
     QCOMPARE(argumentsIn(m_project + "/vcc.log"), (QStringList{name + ".c", "filer.list"}));

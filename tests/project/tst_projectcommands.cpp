@@ -4,6 +4,7 @@
 #include "ScriptedDialogs.h"
 #include "TestFiles.h"
 #include "Toolkit.h"
+#include "frmMain.h"
 
 #include <QDir>
 #include <QFile>
@@ -66,6 +67,7 @@ void ProjectCommandsTest::firstUseValuesAndOptionPair()
     QCOMPARE(seen, (QList<Pair>{{false, true}, {false, true}, {false, false}, {true, false}}));
 }
 
+// Through the File menu: the dialogs it asks, the file it writes, the messages it shows.
 void ProjectCommandsTest::saveAndOpenProject()
 {
     QTemporaryDir dir;
@@ -75,23 +77,20 @@ void ProjectCommandsTest::saveAndOpenProject()
     project.setOutputAppName("demo.app");
     project.setProjectFolder(dir.path());
     project.setCreateRootInfWithWizard(true);
-    project.appendFile("main.c");
-    project.appendFile("root.inf");
+    project.setFiles({"main.c", "root.inf"});
 
     ScriptedDialogs dialogs;
-    dialogs.answerFile("");
-    SaveProject();
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{});
-
+    frmMain main;
     const QString path = dir.filePath("demo");
-    dialogs.answerFile(path);
-    SaveProject();
+    for (const QString& answer : {QString(), path})
+        dialogs.answerFile(answer), main.mnuFileSaveProject_Click();
     const FileDialogRequest asked = dialogs.fileDialogs.value(1);
     QCOMPARE(asked.kind, FileDialogKind::Save);
     QCOMPARE(asked.title, QString("Save As"));
     QCOMPARE(asked.filter, QString("LKS Project Files (*.cpf)|*.cpf"));
     QCOMPARE(asked.initialFolder, dir.path());
-    // Used as typed: no extension is added.
+    // Used as typed: no extension is added; a cancelled dialog wrote nothing.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"demo"});
     QCOMPARE(contentOf(path), QByteArray("Demo\r\ndemo.app\r\n") + QFile::encodeName(dir.path()) +
                                   "\r\nFalse\r\nTrue\r\nmain.c\r\nroot.inf\r\n");
     QCOMPARE(dialogs.messages.size(), 0);
@@ -99,19 +98,19 @@ void ProjectCommandsTest::saveAndOpenProject()
     // New Project empties the project, which is then exactly five lines.
     NewProject();
     dialogs.answerFile(path);
-    SaveProject();
+    main.mnuFileSaveProject_Click();
     QCOMPARE(contentOf(path), QByteArray("\r\n\r\n\r\nTrue\r\nFalse\r\n"));
     QCOMPARE(dialogs.fileDialogs.last().fileName, QString()); // not the project just saved
 
     const QString missing = dir.filePath("missing/demo.cpf");
     dialogs.answerFile(missing);
-    SaveProject();
-    QCOMPARE(dialogs.messages.size(), 1);
-    QVERIFY2(dialogs.messages[0].text.contains(QDir::toNativeSeparators(missing)),
-             qPrintable(dialogs.messages[0].text));
+    main.mnuFileSaveProject_Click();
+    QVERIFY2(dialogs.messages.value(0).text.startsWith("Cannot save the project \"" +
+                                                       QDir::toNativeSeparators(missing) + "\": "),
+             qPrintable(dialogs.messages.value(0).text));
 
     const Snapshot before = snapshot();
-    OpenProject();
+    main.mnuFileOpenProject_Click();
     QCOMPARE(snapshot(), before);
     QCOMPARE(dialogs.fileDialogs.last().kind, FileDialogKind::Open);
     QCOMPARE(dialogs.fileDialogs.last().title, QString("Open"));
@@ -120,7 +119,7 @@ void ProjectCommandsTest::saveAndOpenProject()
     putFile(path, "a\r\nb\r\nc\r\nTrue\r\ntrue\r\n");
     QSignalSpy wizardSelected(&project, &Project::wizardOptionSelected);
     dialogs.answerFile(path);
-    OpenProject();
+    main.mnuFileOpenProject_Click();
     QCOMPARE(snapshot(), (Snapshot{"a", "b", "c", false, true, {}}));
     QCOMPARE(wizardSelected.count(), 1);
     QCOMPARE(Toolkit::dlgCommonDialog().fileName(), path);
@@ -163,21 +162,17 @@ void ProjectCommandsTest::savedProjectOpensAgainEqual()
     project.setFiles(values.mid(3));
     const Snapshot saved = snapshot();
 
-    ScriptedDialogs dialogs;
-    dialogs.answerFile(path);
-    SaveProject();
+    const Result<> written = SaveProject(path);
     if (!refused.isEmpty()) {
-        QCOMPARE(dialogs.messages.size(), 1);
-        const QString& text = dialogs.messages[0].text;
-        QVERIFY2(text.contains(refused + " \"") && text.size() < 300, qPrintable(text.left(300)));
+        const QString& why = written.reason();
+        QVERIFY2(why.startsWith(refused + " \"") && why.size() < 300, qPrintable(why.left(300)));
         QCOMPARE(contentOf(path), QByteArray("old"));
         return;
     }
+    QVERIFY(written);
     NewProject();
     project.appendFile("old.c"); // replaced, not added to
-    dialogs.answerFile(path);
-    OpenProject();
-    QCOMPARE(dialogs.messages.size(), 0);
+    QVERIFY(OpenProject(path));
     QCOMPARE(snapshot(), saved);
 }
 
@@ -209,15 +204,9 @@ void ProjectCommandsTest::badProjectFileLeavesProjectAsItWas()
     Project::current().appendFile("kept.c");
     const Snapshot before = snapshot();
 
-    ScriptedDialogs dialogs;
-    dialogs.answerFile(path);
-    OpenProject();
+    const QString why = OpenProject(path).reason();
     QCOMPARE(snapshot(), before);
-    QCOMPARE(dialogs.messages.size(), 1);
-    const QString& text = dialogs.messages[0].text;
-    QVERIFY2(text.contains(QDir::toNativeSeparators(path)) && text.contains(problem) &&
-                 text.size() < 300,
-             qPrintable(text.left(300)));
+    QVERIFY2(why.contains(problem) && why.size() < 300, qPrintable(why.left(300)));
 }
 
 QTEST_MAIN(ProjectCommandsTest)

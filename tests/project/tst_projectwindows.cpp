@@ -195,21 +195,18 @@ void ProjectWindowsTest::pagesFollowButtonsAndOptions()
     const QString path = m_dir->filePath("p.cpf");
     putFile(path, "a\r\nb\r\nc\r\nTrue\r\nTrue\r\n");
     ScriptedDialogs dialogs;
-    dialogs.answerFile(path);
-    OpenProject();
+    QVERIFY(OpenProject(path));
     NewProject();
     frmDialog& made = LoadedWindows::instance().form<frmDialog>();
     QCOMPARE(made.visiblePage(), made.Frame3);
     QVERIFY(made.Option1->isChecked());
     made.Command1_Click();
-    dialogs.answerFile(path);
-    OpenProject();
+    QVERIFY(OpenProject(path));
     QVERIFY(made.isHidden());
     QCOMPARE(made.visiblePage(), made.Frame3);
     QVERIFY(made.Option2->isChecked() && !made.Option1->isChecked());
     putFile(path, "a\r\nb\r\nc\r\nFalse\r\nFalse\r\n");
-    dialogs.answerFile(path);
-    OpenProject();
+    QVERIFY(OpenProject(path));
     QVERIFY(!made.Option1->isChecked() && !made.Option2->isChecked());
     QCOMPARE(made.visiblePage(), made.Frame3);
 }

@@ -1,6 +1,9 @@
 #include "FileSync.h"
 
+#include "MessageText.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QSaveFile>
@@ -17,13 +20,12 @@
 
 namespace {
 
-// Makes the system write what was written to the open file onto the disk. Returns the empty
-// text on success, otherwise the system's reason.
-QString syncFileToDisk(QFileDevice& file)
+// Makes the system write what was written to the open file onto the disk.
+Result<> syncFileToDisk(QFileDevice& file)
 {
     const int handle = file.handle();
     if (handle < 0)
-        return QStringLiteral("the file is not open");
+        return Failure{QStringLiteral("the file is not open")};
 #ifdef Q_OS_WIN
     const int result = _commit(handle);
 #else
@@ -31,12 +33,12 @@ QString syncFileToDisk(QFileDevice& file)
 #endif
     if (result == 0)
         return {};
-    return QString::fromLocal8Bit(std::strerror(errno));
+    return Failure{QString::fromLocal8Bit(std::strerror(errno))};
 }
 
 // QSaveFile would put its file in place of the link's target, so the new file is made under a
 // name of its own beside the link and renamed over it: a rename replaces the link itself.
-QString replaceLink(const QString& path, const std::function<QString(QFileDevice&)>& write)
+Result<> replaceLink(const QString& path, const std::function<Result<>(QFileDevice&)>& write)
 {
     const QFileInfo link(path);
     const QFileDevice::Permissions readWrite = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
@@ -51,48 +53,48 @@ QString replaceLink(const QString& path, const std::function<QString(QFileDevice
         file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered, readWrite);
     }
     if (!file.isOpen())
-        return file.errorString();
-    QString reason = write(file);
-    if (reason.isEmpty())
-        reason = syncFileToDisk(file);
+        return Failure{file.errorString()};
+    Result<> result = write(file);
+    if (result)
+        result = syncFileToDisk(file);
     file.close();
-    if (reason.isEmpty()) {
+    if (result) {
         std::error_code error;
         std::filesystem::rename(QFileInfo(file.fileName()).filesystemFilePath(),
                                 link.filesystemFilePath(), error);
         if (error)
-            reason = QString::fromLocal8Bit(error.message());
+            result = Failure{QString::fromLocal8Bit(error.message())};
     }
-    if (!reason.isEmpty())
+    if (!result)
         file.remove();
-    return reason;
+    return result;
 }
 
 } // namespace
 
-QString saveWhole(const QString& path, LinkAtPath atLink,
-                  const std::function<QString(QFileDevice&)>& write)
+Result<> saveWhole(const QString& path, LinkAtPath atLink,
+                   const std::function<Result<>(QFileDevice&)>& write)
 {
     if (atLink == LinkAtPath::Replace && QFileInfo(path).isSymLink())
         return replaceLink(path, write);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
-    QString reason = write(file);
+        return Failure{file.errorString()};
+    Result<> result = write(file);
     // QSaveFile would ignore a failure to bring the data onto the disk and replace the old file
     // all the same.
-    if (reason.isEmpty())
-        reason = syncFileToDisk(file);
-    if (!reason.isEmpty()) {
+    if (result)
+        result = syncFileToDisk(file);
+    if (!result) {
         file.cancelWriting();
-        return reason;
+        return result;
     }
     if (!file.commit())
-        return file.errorString();
+        return Failure{file.errorString()};
     return {};
 }
 
-QString writeAll(QFileDevice& file, QByteArrayView bytes)
+Result<> writeAll(QFileDevice& file, QByteArrayView bytes)
 {
     qint64 written = 0;
     while (written < bytes.size()) {
@@ -103,15 +105,48 @@ QString writeAll(QFileDevice& file, QByteArrayView bytes)
     }
     if (written == bytes.size())
         return {};
-    return file.error() != QFileDevice::NoError
-               ? file.errorString()
-               : QStringLiteral("only %1 of %2 bytes could be written")
-                     .arg(written)
-                     .arg(bytes.size());
+    return Failure{file.error() != QFileDevice::NoError
+                       ? file.errorString()
+                       : QStringLiteral("only %1 of %2 bytes could be written")
+                             .arg(written)
+                             .arg(bytes.size())};
 }
 
-QString notRegularFile(const QString& path)
+Result<> copyReplacing(const QString& source, const QString& destination)
+{
+    const auto failed = [](const QString& path, const QString& reason) {
+        return Failure{QStringLiteral("%1 (%2)").arg(reason, quotedPathForMessage(path))};
+    };
+    if (Result<> regular = checkRegularFile(source); !regular)
+        return failed(source, regular.reason());
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return failed(source, in.errorString());
+    bool readFailed = false;
+    const Result<> saved = saveWhole(destination, LinkAtPath::Replace, [&](QFileDevice& out) {
+        QByteArray buffer(1 << 20, Qt::Uninitialized);
+        for (;;) {
+            const qint64 read = in.read(buffer.data(), buffer.size());
+            readFailed = read < 0;
+            if (readFailed)
+                return Result<>(Failure{in.errorString()});
+            if (read == 0)
+                return Result<>();
+            if (Result<> written = writeAll(out, QByteArrayView(buffer.constData(), read)); !written)
+                return written;
+        }
+    });
+    if (!saved)
+        return failed(readFailed ? source : destination, saved.reason());
+    // The copy can be run or read by whoever could the original.
+    QFile::setPermissions(destination, in.permissions());
+    return {};
+}
+
+Result<> checkRegularFile(const QString& path)
 {
     const QFileInfo info(path);
-    return !info.exists() || info.isFile() ? QString() : QStringLiteral("it is not a regular file");
+    if (!info.exists() || info.isFile())
+        return {};
+    return Failure{QStringLiteral("it is not a regular file")};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Result.h"
+
 #include <QByteArrayView>
 #include <QString>
 
@@ -13,17 +15,21 @@ enum class LinkAtPath {
     Replace,     // the link itself gives way to a regular file; its target is not touched
 };
 
-// Writes a file whole or not at all: `write` fills the open file and returns the empty text or
-// the reason it failed; only then is the file brought onto the disk and put in place of what
-// stood at the path, which keeps its content on any failure. Returns the empty text on success,
-// otherwise the reason.
-[[nodiscard]] QString saveWhole(const QString& path, LinkAtPath atLink,
-                                const std::function<QString(QFileDevice&)>& write);
+// Writes a file whole or not at all: `write` fills the open file; only when it succeeds is the
+// file brought onto the disk and put in place of what stood at the path, which keeps its
+// content on any failure.
+Result<> saveWhole(const QString& path, LinkAtPath atLink,
+                   const std::function<Result<>(QFileDevice&)>& write);
 
 // Writes every byte, counting them: a short write is no error to QSaveFile, which would then
-// commit a truncated file. Returns the empty text or the reason, told by a further write.
-QString writeAll(QFileDevice& file, QByteArrayView bytes);
+// commit a truncated file. A failure's reason is told by a further write.
+Result<> writeAll(QFileDevice& file, QByteArrayView bytes);
 
-// Why the program does not read the file at path: the empty text for a regular file (also
-// through a link) and for a path where nothing stands, which opening it will report.
-QString notRegularFile(const QString& path);
+// Copies the file over the destination, whole or not at all: a failed copy leaves a file that
+// stood there as it was, and a link standing there is replaced, not written through. Only a
+// regular file is copied. A failure's reason ends with the path it concerns, in parentheses.
+Result<> copyReplacing(const QString& source, const QString& destination);
+
+// Fails for what the program does not read as a file: anything but a regular file (also
+// through a link) or a path where nothing stands, which opening it will report.
+Result<> checkRegularFile(const QString& path);

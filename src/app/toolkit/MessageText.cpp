@@ -28,3 +28,13 @@ QString quotedPathForMessage(const QString& path)
 {
     return quotedForMessage(QDir::toNativeSeparators(path), 160);
 }
+
+QString cannotRead(const QString& path, const QString& reason)
+{
+    return QStringLiteral("Cannot read %1: %2").arg(quotedPathForMessage(path), reason);
+}
+
+QString cannotWrite(const QString& path, const QString& reason)
+{
+    return QStringLiteral("Cannot write %1: %2").arg(quotedPathForMessage(path), reason);
+}

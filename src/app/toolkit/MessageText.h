@@ -9,3 +9,7 @@ QString quotedForMessage(const QString& value, qsizetype shownCharacters = 60);
 
 // A path as a message names it: in native form, and cut only where it could swamp the message.
 QString quotedPathForMessage(const QString& path);
+
+// The sentences that tell a failure to read or write the file at path.
+QString cannotRead(const QString& path, const QString& reason);
+QString cannotWrite(const QString& path, const QString& reason);

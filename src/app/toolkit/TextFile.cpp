@@ -1,7 +1,6 @@
 #include "TextFile.h"
 
 #include "FileSync.h"
-#include "MessageText.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,19 +8,9 @@
 
 namespace {
 
-QString cannotRead(const QString& path, const QString& reason)
+Failure codePageMissing(const CodePage& page)
 {
-    return QStringLiteral("Cannot read %1: %2").arg(quotedPathForMessage(path), reason);
-}
-
-QString codePageMissing(const CodePage& page)
-{
-    return QStringLiteral("this system offers no converter for the code page %1").arg(page.name());
-}
-
-QString cannotWrite(const QString& path, const QString& reason)
-{
-    return QStringLiteral("Cannot write %1: %2").arg(quotedPathForMessage(path), reason);
+    return {QStringLiteral("this system offers no converter for the code page %1").arg(page.name())};
 }
 
 QString describeCharacter(char32_t c)
@@ -31,36 +20,38 @@ QString describeCharacter(char32_t c)
              QString::number(static_cast<uint>(c), 16).toUpper().rightJustified(4, u'0'));
 }
 
-// A message naming the character that `from` begins with, on that line of the file.
-QString unstorableCharacter(qsizetype lineNumber, QStringView from, const CodePage& page)
+// Names the character that `from` begins with, on that line of the file.
+Failure unstorableCharacter(qsizetype lineNumber, QStringView from, const CodePage& page)
 {
-    return QStringLiteral("line %1 holds the character %2, which the code page %3 cannot store")
-        .arg(lineNumber)
-        .arg(describeCharacter(from.toUcs4().value(0)), page.name());
+    return {QStringLiteral("line %1 holds the character %2, which the code page %3 cannot store")
+                .arg(lineNumber)
+                .arg(describeCharacter(from.toUcs4().value(0)), page.name())};
 }
 
 constexpr qsizetype PieceBytes = 1 << 20;
 
 } // namespace
 
-TextFileContent readTextFile(const QString& path)
+Result<QString> readTextFile(const QString& path)
 {
     QByteArray utf8;
-    const QString error =
+    const Result<> read =
         readTextFileInPieces(path, [&utf8](QByteArrayView piece) { utf8.append(piece); });
-    return {error.isEmpty() ? QString::fromUtf8(utf8) : QString(), error};
+    if (!read)
+        return read.failure();
+    return QString::fromUtf8(utf8);
 }
 
-QString readTextFileInPieces(const QString& path, const std::function<void(QByteArrayView)>& piece)
+Result<> readTextFileInPieces(const QString& path, const std::function<void(QByteArrayView)>& piece)
 {
     const CodePage& page = CodePage::current(CodePage::Ansi);
     if (!page.isValid())
-        return cannotRead(path, codePageMissing(page));
-    if (const QString reason = notRegularFile(path); !reason.isEmpty())
-        return cannotRead(path, reason);
+        return codePageMissing(page);
+    if (Result<> regular = checkRegularFile(path); !regular)
+        return regular;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return cannotRead(path, file.errorString());
+        return Failure{file.errorString()};
     QByteArray bytes(PieceBytes, Qt::Uninitialized);
     QByteArray utf8(page.isSingleByte() ? 3 * PieceBytes : 0, Qt::Uninitialized);
     // A multi-byte character may straddle two pieces: this decoder keeps its first part.
@@ -68,7 +59,7 @@ QString readTextFileInPieces(const QString& path, const std::function<void(QByte
     for (;;) {
         const qint64 read = file.read(bytes.data(), PieceBytes);
         if (read < 0)
-            return cannotRead(path, file.errorString());
+            return Failure{file.errorString()};
         if (read == 0)
             return {};
         const QByteArrayView got(bytes.constData(), read);
@@ -79,12 +70,12 @@ QString readTextFileInPieces(const QString& path, const std::function<void(QByte
     }
 }
 
-QString writeTextLines(const QString& path, const QStringList& lines, LinkAtPath atLink,
-                       CodePage::Use use)
+Result<> writeTextLines(const QString& path, const QStringList& lines, LinkAtPath atLink,
+                        CodePage::Use use)
 {
     const CodePage& page = CodePage::current(use);
     if (!page.isValid())
-        return cannotWrite(path, codePageMissing(page));
+        return codePageMissing(page);
     // Encoded line by line into one buffer: a large document is never copied whole as text.
     qsizetype characters = 0;
     for (const QString& line : lines)
@@ -106,8 +97,7 @@ QString writeTextLines(const QString& path, const QStringList& lines, LinkAtPath
                 qsizetype lineNumber = 1 + QStringView(line.constData(), c + at).count(u'\n');
                 for (qsizetype before = 0; before < index; ++before)
                     lineNumber += 1 + lines[before].count(u'\n');
-                return cannotWrite(
-                    path, unstorableCharacter(lineNumber, QStringView(c + at, lineEnd), page));
+                return unstorableCharacter(lineNumber, QStringView(c + at, lineEnd), page);
             }
         }
         *end++ = '\r';
@@ -115,17 +105,15 @@ QString writeTextLines(const QString& path, const QStringList& lines, LinkAtPath
     }
     bytes.truncate(end - bytes.data());
 
-    const QString reason =
-        saveWhole(path, atLink, [&bytes](QFileDevice& file) { return writeAll(file, bytes); });
-    return reason.isEmpty() ? QString() : cannotWrite(path, reason);
+    return saveWhole(path, atLink, [&bytes](QFileDevice& file) { return writeAll(file, bytes); });
 }
 
-QString writeTextUtf8(const QString& path, QByteArrayView utf8)
+Result<> writeTextUtf8(const QString& path, QByteArrayView utf8)
 {
     const CodePage& page = CodePage::current(CodePage::Ansi);
     if (!page.isValid())
-        return cannotWrite(path, codePageMissing(page));
-    const QString reason = saveWhole(path, LinkAtPath::WriteTarget, [&](QFileDevice& file) {
+        return codePageMissing(page);
+    return saveWhole(path, LinkAtPath::WriteTarget, [&](QFileDevice& file) -> Result<> {
         QString text(PieceBytes, Qt::Uninitialized);
         QByteArray bytes(PieceBytes * page.maxBytesPerUnit(), Qt::Uninitialized);
         // A character split between two pieces is kept back for the second.
@@ -140,15 +128,13 @@ QString writeTextUtf8(const QString& path, QByteArrayView utf8)
             if (!end)
                 return unstorableCharacter(lineNumber + decoded.left(at).count(u'\n'),
                                            decoded.sliced(at), page);
-            if (const QString failed = writeAll(file, QByteArrayView(bytes.constData(), end));
-                !failed.isEmpty())
-                return failed;
+            if (Result<> written = writeAll(file, QByteArrayView(bytes.constData(), end)); !written)
+                return written;
             lineNumber += piece.count('\n');
             from = to;
         }
         return writeAll(file, "\r\n");
     });
-    return reason.isEmpty() ? QString() : cannotWrite(path, reason);
 }
 
 QString joinPath(const QString& folder, const QString& name)
