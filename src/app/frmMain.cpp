@@ -327,24 +327,26 @@ void frmMain::mnuFileNewProject_Click()
 
 void frmMain::mnuFileOpenProject_Click()
 {
-    dlgCommonDialog().setFilter(QString::fromLatin1(ProjectFileFilter));
-    const QString path = askForFile(QStringLiteral("Open"), false, {});
-    if (path.isEmpty())
-        return;
-    if (const Result<> opened = OpenProject(path); !opened)
-        Toolkit::MsgBox(QStringLiteral("Cannot open the project %1: %2")
-                            .arg(quotedPathForMessage(path), opened.reason()));
+    openOrSaveProject(false);
 }
 
 void frmMain::mnuFileSaveProject_Click()
 {
+    openOrSaveProject(true);
+}
+
+// Asks for the project file, then reads or writes it; a failure is told naming the command.
+void frmMain::openOrSaveProject(bool save)
+{
     dlgCommonDialog().setFilter(QString::fromLatin1(ProjectFileFilter));
-    const QString path = askForFile(QStringLiteral("Save As"), true, {});
+    const QString path =
+        askForFile(save ? QStringLiteral("Save As") : QStringLiteral("Open"), save, {});
     if (path.isEmpty())
         return;
-    if (const Result<> saved = SaveProject(path); !saved)
-        Toolkit::MsgBox(QStringLiteral("Cannot save the project %1: %2")
-                            .arg(quotedPathForMessage(path), saved.reason()));
+    if (const Result<> done = save ? SaveProject(path) : OpenProject(path); !done)
+        Toolkit::MsgBox(QStringLiteral("Cannot %1 the project %2: %3")
+                            .arg(save ? QStringLiteral("save") : QStringLiteral("open"),
+                                 quotedPathForMessage(path), done.reason()));
 }
 
 void frmMain::mnuFilePageSetup_Click()

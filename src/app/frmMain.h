@@ -64,6 +64,7 @@ private:
     void newDocumentOfKind(DocumentKind kind);
     QString askForFile(const QString& title, bool save, const QString& ownFile);
     void writeDocument(frmDocument& document, const QString& path);
+    void openOrSaveProject(bool save);
 
     QMdiArea* m_workspace;
 };
