@@ -160,7 +160,7 @@ void TextEditorTest::mouseAndWheelOnlySelectAndScroll()
         QApplication::sendEvent(view, &wheel);
         QCOMPARE(editor.SendScintilla(Sci::SCI_GETZOOM), zoom);
     }
-    QVERIFY(editor.SendScintilla(Sci::SCI_GETFIRSTVISIBLELINE) > 0);
+    QCOMPARE_GT(editor.SendScintilla(Sci::SCI_GETFIRSTVISIBLELINE), 0);
 
     const QPoint to = at + QPoint(30, 40);
     QTest::mousePress(view, Qt::LeftButton, Qt::ControlModifier, at);
@@ -168,7 +168,7 @@ void TextEditorTest::mouseAndWheelOnlySelectAndScroll()
                      Qt::ControlModifier);
     QApplication::sendEvent(view, &drag);
     QTest::mouseRelease(view, Qt::LeftButton, Qt::ControlModifier, to);
-    QVERIFY(editor.SelLength() > 0);
+    QCOMPARE_GT(editor.SelLength(), 0);
     QCOMPARE(editor.SendScintilla(Sci::SCI_SELECTIONISRECTANGLE), 0);
 }
 
@@ -178,8 +178,7 @@ void TextEditorTest::editsNeitherNotifyTheWidgetNorGrowWithTheText()
     editor.resize(400, 300);
     editor.show();
     // Screen readers come with an interface of their own: the widget's counts from the start.
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&editor);
-    QVERIFY(accessible && accessible->textInterface());
+    QVERIFY(QAccessible::queryAccessibleInterface(&editor)->textInterface());
     QSignalSpy notices(&editor, &Sci::SCN_MODIFIED);
     QSignalSpy changes(&editor, &TextEditor::Change);
     editor.setText("ab\r\ncd");
