@@ -23,10 +23,17 @@ struct Session {
         return main.activeDocument() ? main.activeDocument()->windowTitle() : QString("<none>");
     }
     TextEditor& editor() const { return *main.activeDocument()->rtfText; }
-    void closeActive()
+    // Runs a menu command; its file dialog gets the answer given, or is cancelled.
+    void run(void (frmMain::*command)(), const QString& answer = QString())
     {
-        main.mnuFileClose_Click();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (!answer.isEmpty())
+            dialogs.answerFile(answer);
+        (main.*command)();
+    }
+    QString file(const QString& name, const QByteArray& bytes) const
+    {
+        putFile(dir.filePath(name), bytes);
+        return dir.filePath(name);
     }
 
     QTemporaryDir dir;
@@ -40,41 +47,52 @@ class FileCommandsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void documentsAreNumberedAndClosed();
     void saveAsksOnlyForUntitledDocuments();
     void openAndSaveKeepEveryByte_data();
     void openAndSaveKeepEveryByte();
-    void openReplacesTheActiveText();
-    void failedSavesAreReportedAndChangeNothing();
+    void failuresAreReportedAndChangeNothing();
 };
 
-void FileCommandsTest::documentsAreNumberedAndClosed()
+void FileCommandsTest::saveAsksOnlyForUntitledDocuments()
 {
     Session s;
     // Without a document Save, Save As and Close do nothing.
-    s.main.mnuFileSave_Click();
-    s.main.mnuFileSaveAs_Click();
-    s.main.mnuFileClose_Click();
+    for (const auto command :
+         {&frmMain::mnuFileSave_Click, &frmMain::mnuFileSaveAs_Click, &frmMain::mnuFileClose_Click})
+        s.run(command);
     QCOMPARE(s.dialogs.fileDialogs.size(), 0);
-
     s.main.mnuFileNewC_Click();
-    QCOMPARE(s.caption(), QString("C File - Larkspan"));
-    s.main.mnuFileNewH_Click();
-    QCOMPARE(s.caption(), QString("C Header File - Larkspan"));
     s.main.mnuFileNewRoot_Click();
-    QCOMPARE(s.caption(), QString("Root.inf - Larkspan"));
-    s.closeActive();
-    QCOMPARE(s.main.documents().size(), 2);
-    QCOMPARE(s.main.documents().last()->windowTitle(), QString("C Header File - Larkspan"));
-    QVERIFY(s.main.activeDocument() != nullptr);
+    s.main.mnuFileClose_Click();
+    s.main.mnuFileClose_Click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    s.main.mnuFileNewH_Click();
+    s.editor().setText("int x;");
+    // Cancelled dialogs write and open nothing.
+    for (const auto command :
+         {&frmMain::mnuFileSave_Click, &frmMain::mnuFileSaveAs_Click, &frmMain::mnuFileOpen_Click})
+        s.run(command);
+    QCOMPARE(QDir(s.dir.path()).entryList(QDir::Files), QStringList{});
+    // Both written, each under the name typed; the document stays untitled.
+    for (const QString name : {"first", "second.h"}) {
+        s.run(&frmMain::mnuFileSave_Click, s.dir.filePath(name));
+        QCOMPARE(contentOf(s.dir.filePath(name)), QByteArray("int x;\r\n"));
+    }
+    QCOMPARE(s.caption(), QString("C Header File - Larkspan"));
+    const FileDialogRequest asked = s.dialogs.fileDialogs.value(4);
+    QCOMPARE(asked.kind, FileDialogKind::Save);
+    // No name offered: a name from another file takes one Enter to overwrite.
+    QCOMPARE(
+        (QStringList{asked.title, asked.filter, asked.initialFolder, asked.fileName}),
+        (QStringList{"Save", "C Header File (*.h)|*.h|All Files (*.*)|*.*", s.dir.path(), ""}));
 
     // Closed windows do not give their numbers back; Open makes a document to load into.
-    s.closeActive();
-    s.closeActive();
+    s.main.mnuFileClose_Click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     s.main.mnuFileOpen_Click();
     QCOMPARE(s.caption(), QString("Document 4"));
     QCOMPARE(s.editor().Text(), QString());
-
     // A numbered caption counts as a path, relative to the current folder.
     s.editor().setText("numbered");
     const QString previous = QDir::currentPath();
@@ -82,56 +100,22 @@ void FileCommandsTest::documentsAreNumberedAndClosed()
     s.main.mnuFileSave_Click();
     QDir::setCurrent(previous);
     QCOMPARE(contentOf(s.dir.filePath("Document 4")), QByteArray("numbered\r\n"));
-}
-
-void FileCommandsTest::saveAsksOnlyForUntitledDocuments()
-{
-    Session s;
-    s.main.mnuFileNewH_Click();
-    s.editor().setText("int x;");
-    // Cancelled dialogs write and open nothing.
-    s.main.mnuFileSave_Click();
-    s.main.mnuFileSaveAs_Click();
-    s.main.mnuFileOpen_Click();
-    QCOMPARE(QDir(s.dir.path()).entryList(QDir::Files), QStringList{});
-
-    const QString first = s.dir.filePath("first");
-    const QString second = s.dir.filePath("second.h");
-    s.dialogs.answerFile(first);
-    s.main.mnuFileSave_Click();
-    s.dialogs.answerFile(second);
-    s.main.mnuFileSave_Click();
-    const FileDialogRequest asked = s.dialogs.fileDialogs.value(4);
-    QCOMPARE(asked.kind, FileDialogKind::Save);
-    QCOMPARE(asked.title, QString("Save"));
-    QCOMPARE(asked.filter, QString("C Header File (*.h)|*.h|All Files (*.*)|*.*"));
-    QCOMPARE(asked.initialFolder, s.dir.path());
-    QCOMPARE(asked.fileName, QString()); // a name from another file takes one Enter to overwrite
-    // Both written, each under the name typed; the document stays untitled.
-    QCOMPARE(contentOf(first), QByteArray("int x;\r\n"));
-    QCOMPARE(contentOf(second), QByteArray("int x;\r\n"));
-    QCOMPARE(s.caption(), QString("C Header File - Larkspan"));
 
     // Open a file, save it as another, edit, save: the edit goes to the first file.
     // Save As offers the document's own file, in its own folder.
     QVERIFY(QDir(s.dir.path()).mkdir("src"));
-    const QString original = QDir::toNativeSeparators(s.dir.filePath("src/main.c"));
-    putFile(original, "old\r\n");
-    s.dialogs.answerFile(original);
-    s.main.mnuFileOpen_Click();
+    const QString original = QDir::toNativeSeparators(s.file("src/main.c", "old\r\n"));
+    s.run(&frmMain::mnuFileOpen_Click, original);
     const QString copy = s.dir.filePath("copy.c");
-    s.dialogs.answerFile(copy);
-    s.main.mnuFileSaveAs_Click();
+    s.run(&frmMain::mnuFileSaveAs_Click, copy);
     const FileDialogRequest& saveAs = s.dialogs.fileDialogs.last();
-    QCOMPARE(saveAs.title, QString("Save As"));
     QCOMPARE(saveAs.fileName, original);
     QCOMPARE(QDir(saveAs.initialFolder), QDir(s.dir.filePath("src")));
     // A titled document keeps the filter of the dialog's last use: Open's.
-    QCOMPARE(saveAs.filter, QString("C File (*.c)|*.c|C Header File (*.h)|*.h|Inf File (*.inf)|"
-                                    "*.inf|All Files (*.*)|*.*"));
+    QCOMPARE(saveAs.filter, s.dialogs.fileDialogs.value(6).filter);
     s.editor().setText("new");
     s.main.mnuFileSave_Click();
-    QCOMPARE(s.dialogs.fileDialogs.size(), 7);
+    QCOMPARE(s.dialogs.fileDialogs.size(), 8);
     QCOMPARE(contentOf(original), QByteArray("new\r\n"));
     QCOMPARE(contentOf(copy), QByteArray("old\r\n\r\n"));
     QCOMPARE(s.caption(), original);
@@ -162,64 +146,43 @@ void FileCommandsTest::openAndSaveKeepEveryByte()
     QFETCH(QByteArray, file);
     QFETCH(QByteArray, saved);
     Session s;
-    const QString path = s.dir.filePath("bytes.inf");
-    putFile(path, file);
-    s.dialogs.answerFile(path);
-    s.main.mnuFileOpen_Click();
+    const QString path = s.file("bytes.inf", file);
+    s.run(&frmMain::mnuFileOpen_Click, path);
     s.main.mnuFileSave_Click();
     QCOMPARE(contentOf(path), saved);
 }
 
-void FileCommandsTest::openReplacesTheActiveText()
+void FileCommandsTest::failuresAreReportedAndChangeNothing()
 {
     Session s;
     s.main.mnuFileNewC_Click();
-    QTest::keyClicks(&s.editor(), "old");
-    const QString missing = s.dir.filePath("missing.c");
-    s.dialogs.answerFile(missing);
-    s.main.mnuFileOpen_Click();
-    QVERIFY(s.dialogs.messages.value(0).text.contains(QDir::toNativeSeparators(missing)));
-    QCOMPARE(s.caption(), QString("C File - Larkspan"));
-
-    const QString path = s.dir.filePath("loaded.c");
-    putFile(path, "line 1\r\nline 2\r\n");
-    s.dialogs.answerFile(path);
-    s.main.mnuFileOpen_Click();
-    QCOMPARE(s.main.documents().size(), 1);
-    QCOMPARE(s.dialogs.fileDialogs[1].title, QString("Open"));
-    QCOMPARE(s.dialogs.fileDialogs[1].kind, FileDialogKind::Open);
-    QCOMPARE(s.editor().Text(), QString("line 1\r\nline 2\r\n"));
-    QCOMPARE(s.main.activeDocument()->LineCount, 3);
-
-    // The load is one change, the failed one none: Undo brings the typed text back.
-    s.main.activeDocument()->Undo();
-    QCOMPARE(s.editor().Text(), QString("old"));
-    QCOMPARE(s.caption(), path);
-}
-
-void FileCommandsTest::failedSavesAreReportedAndChangeNothing()
-{
-    Session s;
-    s.main.mnuFileNewC_Click();
-    const QString path = s.dir.filePath("old.c");
-    putFile(path, "old\r\n");
+    const QString old = s.file("old.c", "old\r\n");
     // Saved a megabyte at a time: the line is counted across pieces.
     s.editor().setText("\n\n" + QString(1 << 20, u'x') + "snow \u2603");
-    s.dialogs.answerFile(path);
-    s.main.mnuFileSaveAs_Click();
+    s.run(&frmMain::mnuFileSaveAs_Click, old);
     QVERIFY2(s.dialogs.messages.value(0).text.endsWith(
                  "line 3 holds the character \"\u2603\" (U+2603), which the code page "
                  "Windows-1252 cannot store"),
              qPrintable(s.dialogs.messages.value(0).text));
-    QCOMPARE(contentOf(path), QByteArray("old\r\n"));
+    QCOMPARE(contentOf(old), QByteArray("old\r\n"));
 
     const QString unwritable = s.dir.filePath("no folder/x.c");
     s.editor().setText("fine");
-    s.dialogs.answerFile(unwritable);
-    s.main.mnuFileSaveAs_Click();
-    QCOMPARE(s.dialogs.messages.size(), 2);
-    QVERIFY(s.dialogs.messages[1].text.contains(QDir::toNativeSeparators(unwritable)));
+    s.run(&frmMain::mnuFileSaveAs_Click, unwritable);
+    QVERIFY(s.dialogs.messages.value(1).text.contains(QDir::toNativeSeparators(unwritable)));
+    s.run(&frmMain::mnuFileOpen_Click, s.dir.filePath("missing.c"));
+    QCOMPARE(s.dialogs.messages.size(), 3);
     QCOMPARE(s.caption(), QString("C File - Larkspan"));
+
+    // Open loads into the active document as one change, the failed Open made none.
+    const QString path = s.file("loaded.c", "line 1\r\nline 2\r\n");
+    s.run(&frmMain::mnuFileOpen_Click, path);
+    QCOMPARE(s.main.documents().size(), 1);
+    QCOMPARE(s.dialogs.fileDialogs.last().kind, FileDialogKind::Open);
+    QCOMPARE(s.editor().Text(), QString("line 1\r\nline 2\r\n"));
+    s.main.activeDocument()->Undo();
+    QCOMPARE(s.editor().Text(), QString("fine"));
+    QCOMPARE(s.caption(), path);
 }
 
 QTEST_MAIN(FileCommandsTest)

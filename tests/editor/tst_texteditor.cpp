@@ -15,13 +15,11 @@ class TextEditorTest : public QObject {
 
 private slots:
     void columnsLineUpOnScreenAndOnPaper();
-    void textAndSelectionCountCrLfAsTwo();
+    void positionsCountCrLfAsTwo();
     void copiesAndPastesPlainText();
     void mouseAndWheelOnlySelectAndScroll();
     void editsNeitherNotifyTheWidgetNorGrowWithTheText();
-    void coloursC_data();
     void coloursC();
-    void assistiveQueriesSeePositions();
 };
 
 namespace {
@@ -51,50 +49,63 @@ double keyCost(TextEditor& editor, qsizetype size)
 void TextEditorTest::columnsLineUpOnScreenAndOnPaper()
 {
     TextEditor editor;
-    const QFontMetrics metrics(editor.font());
-    QCOMPARE(metrics.horizontalAdvance("iiii"), metrics.horizontalAdvance("WWWW"));
-    // Tab stops every four columns: each x stands in the fifth.
-    editor.setText("    x\r\n\tx\r\nab\tx");
+    // Tab stops every four columns, in a fixed font: each x stands in the fifth.
+    editor.setText("    x\r\n\tx\r\nab\tx\r\niiiix\r\nWWWWx");
     const std::unique_ptr<QTextDocument> printed = editor.printDocument();
     printed->adjustSize();
     QList<double> onScreen, onPaper;
-    for (int line = 0; line < 3; ++line) {
+    for (int line = 0; line < 5; ++line) {
         const int at = int(editor.text(line).indexOf(u'x'));
         onScreen.append(editor.SendScintilla(Sci::SCI_POINTXFROMPOSITION, 0,
                                              editor.positionFromLineIndex(line, at)));
         onPaper.append(printed->findBlockByNumber(line).layout()->lineAt(0).cursorToX(at));
     }
-    QCOMPARE(onScreen, QList<double>(3, onScreen[0]));
-    QCOMPARE(onPaper, QList<double>(3, onPaper[0]));
+    QCOMPARE(onScreen, QList<double>(5, onScreen[0]));
+    QCOMPARE(onPaper, QList<double>(5, onPaper[0]));
 }
 
-void TextEditorTest::textAndSelectionCountCrLfAsTwo()
+void TextEditorTest::positionsCountCrLfAsTwo()
 {
     TextEditor editor;
     // Every kind of line break becomes a line; a no-break space stays one.
     editor.setText(QStringLiteral("a\u00a0b\r\nc\nd\re\t\x01"));
     QCOMPARE(editor.Text(), QStringLiteral("a\u00a0b\r\nc\r\nd\r\ne\t\x01"));
-    QCOMPARE(editor.lineCount(), 4);
     QCOMPARE(editor.SendScintilla(QsciScintillaBase::SCI_GETUNDOCOLLECTION), 0);
 
     editor.setText("ab\r\ncd\r\nef");
-    editor.setSelStart(4);  // before the c
-    editor.setSelLength(4); // "cd", CR LF
-    QCOMPARE(editor.SelText(), QString("cd\r\n"));
-
-    // Replacing the selection leaves the caret after the new text.
     editor.setSelStart(2);
-    editor.setSelLength(2); // the line break
+    editor.setSelLength(4);
+    QCOMPARE(editor.SelText(), QString("\r\ncd"));
+    // Replacing the selection leaves the caret after the new text.
     editor.setSelText("-\r\n+");
-    QCOMPARE(editor.Text(), QString("ab-\r\n+cd\r\nef"));
-    QCOMPARE(editor.SelStart(), 6);
-    QCOMPARE(editor.SelLength(), 0);
+    QCOMPARE(editor.Text(), QString("ab-\r\n+\r\nef"));
+    QCOMPARE(QPair(editor.SelStart(), editor.SelLength()), QPair(qsizetype(6), qsizetype(0)));
 
     // Positions past the end or inside a CR LF are held to the text.
     editor.setSelStart(1000);
     QCOMPARE(editor.SelStart(), editor.Text().size());
     editor.setSelStart(4); // between CR and LF
     QCOMPARE(editor.SelStart(), 3);
+
+    // So do assistive tools and input methods, which get the caret's line alone.
+    editor.setText("\u00e9b\r\n\u20acd\r\nlast");
+    QAccessibleTextInterface* text =
+        QAccessible::queryAccessibleInterface(&editor)->textInterface();
+    QCOMPARE(text->characterCount(), 12);
+    QCOMPARE(text->text(1, 6), QString("b\r\n\u20acd"));
+    text->setCursorPosition(3); // between CR and LF
+    QCOMPARE(text->cursorPosition(), 2);
+    text->setSelection(0, 4, 8);
+    QCOMPARE(editor.SelText(), QString("\u20acd\r\n"));
+    int start = 0, end = 0;
+    text->selection(0, &start, &end);
+    QCOMPARE(QPair(start, end), QPair(4, 8));
+    editor.setSelText("x");
+    editor.setSelStart(6);
+    const QWidget& widget = editor;
+    QCOMPARE(widget.inputMethodQuery(Qt::ImSurroundingText).toString(), QString("xlast"));
+    QCOMPARE(widget.inputMethodQuery(Qt::ImCursorPosition).toInt(), 2);
+    QCOMPARE(widget.inputMethodQuery(Qt::ImAnchorPosition).toInt(), 2);
 }
 
 void TextEditorTest::copiesAndPastesPlainText()
@@ -149,7 +160,7 @@ void TextEditorTest::mouseAndWheelOnlySelectAndScroll()
         QApplication::sendEvent(view, &wheel);
         QCOMPARE(editor.SendScintilla(Sci::SCI_GETZOOM), zoom);
     }
-    QVERIFY(editor.SendScintilla(Sci::SCI_GETFIRSTVISIBLELINE) > 0);
+    QCOMPARE_GT(editor.SendScintilla(Sci::SCI_GETFIRSTVISIBLELINE), 0);
 
     const QPoint to = at + QPoint(30, 40);
     QTest::mousePress(view, Qt::LeftButton, Qt::ControlModifier, at);
@@ -157,7 +168,7 @@ void TextEditorTest::mouseAndWheelOnlySelectAndScroll()
                      Qt::ControlModifier);
     QApplication::sendEvent(view, &drag);
     QTest::mouseRelease(view, Qt::LeftButton, Qt::ControlModifier, to);
-    QVERIFY(editor.SelLength() > 0);
+    QCOMPARE_GT(editor.SelLength(), 0);
     QCOMPARE(editor.SendScintilla(Sci::SCI_SELECTIONISRECTANGLE), 0);
 }
 
@@ -167,8 +178,7 @@ void TextEditorTest::editsNeitherNotifyTheWidgetNorGrowWithTheText()
     editor.resize(400, 300);
     editor.show();
     // Screen readers come with an interface of their own: the widget's counts from the start.
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&editor);
-    QVERIFY(accessible && accessible->textInterface());
+    QVERIFY(QAccessible::queryAccessibleInterface(&editor)->textInterface());
     QSignalSpy notices(&editor, &Sci::SCN_MODIFIED);
     QSignalSpy changes(&editor, &TextEditor::Change);
     editor.setText("ab\r\ncd");
@@ -189,62 +199,30 @@ void TextEditorTest::editsNeitherNotifyTheWidgetNorGrowWithTheText()
     QCOMPARE_LT(large, 4 * small);
 }
 
-void TextEditorTest::coloursC_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("marker");
-    QTest::addColumn<int>("style");
-    const QString comment = "/* far above\r\n" + QString("x = 1;\r\n").repeated(400) + "end */ int";
-    const QString quoted = R"(s = "a\"b"; int j;)";
-    const QString include = "int k;\r\n#include <stdio.h>\r\n";
-    QTest::newRow("comment opened above") << comment << "end" << int(QsciLexerCPP::Comment);
-    QTest::newRow("after that comment") << comment << "int" << int(QsciLexerCPP::Keyword);
-    QTest::newRow("escaped quote") << quoted << "b" << int(QsciLexerCPP::DoubleQuotedString);
-    QTest::newRow("after that string") << quoted << "int" << int(QsciLexerCPP::Keyword);
-    QTest::newRow("preprocessor") << include << "stdio" << int(QsciLexerCPP::PreProcessor);
-}
-
 void TextEditorTest::coloursC()
 {
-    QFETCH(QString, text);
-    QFETCH(QString, marker);
-    QFETCH(int, style);
     TextEditor editor;
     editor.resize(400, 300);
     editor.show();
-    editor.setText(text);
-    const qsizetype at = text.lastIndexOf(marker);
-    // What is on screen gets its colours, whatever stood above it.
-    editor.setSelStart(at);
     QVERIFY(QTest::qWaitForWindowExposed(&editor));
-    QTRY_COMPARE(int(editor.SendScintilla(Sci::SCI_GETSTYLEAT, long(editor.bytePosition(at)))),
-                 style);
-}
-
-void TextEditorTest::assistiveQueriesSeePositions()
-{
-    TextEditor editor;
-    editor.setText("\u00e9b\r\n\u20acd\r\nlast");
-    QAccessibleTextInterface* text =
-        QAccessible::queryAccessibleInterface(&editor)->textInterface();
-    QCOMPARE(text->characterCount(), 12);
-    QCOMPARE(text->text(1, 6), QString("b\r\n\u20acd"));
-    text->setCursorPosition(3); // between CR and LF
-    QCOMPARE(text->cursorPosition(), 2);
-    text->setSelection(0, 4, 8);
-    QCOMPARE(editor.SelText(), QString("\u20acd\r\n"));
-    int start = 0;
-    int end = 0;
-    text->selection(0, &start, &end);
-    QCOMPARE(QPair(start, end), QPair(4, 8));
-
-    editor.setSelText("x");
-    // Input methods get the caret's line alone.
-    editor.setSelStart(6);
-    const QWidget& widget = editor;
-    QCOMPARE(widget.inputMethodQuery(Qt::ImSurroundingText).toString(), QString("xlast"));
-    QCOMPARE(widget.inputMethodQuery(Qt::ImCursorPosition).toInt(), 2);
-    QCOMPARE(widget.inputMethodQuery(Qt::ImAnchorPosition).toInt(), 2);
+    const QString comment = "/* far above\r\n" + QString("x = 1;\r\n").repeated(400) + "end */ int";
+    const QString quoted = R"(s = "a\"b"; int j;)";
+    using C = QsciLexerCPP;
+    const std::tuple<QString, QString, int> cases[] = {
+        {comment, "end", C::Comment}, // opened far above
+        {comment, "int", C::Keyword},
+        {quoted, "b", C::DoubleQuotedString}, // after an escaped quote
+        {quoted, "int", C::Keyword},
+        {"int k;\r\n#include <stdio.h>\r\n", "stdio", C::PreProcessor}};
+    for (const auto& [text, marker, style] : cases) {
+        editor.setText(text);
+        const qsizetype at = text.lastIndexOf(marker);
+        // What is on screen gets its colours, whatever stood above it.
+        editor.setSelStart(at);
+        QTRY_COMPARE(QPair(marker, int(editor.SendScintilla(Sci::SCI_GETSTYLEAT,
+                                                            long(editor.bytePosition(at))))),
+                     QPair(marker, style));
+    }
 }
 
 QTEST_MAIN(TextEditorTest)

@@ -33,20 +33,17 @@ void UndoHistoryTest::agreesWithWholeTextSnapshots()
     QRandomGenerator random(42);
     for (int round = 0; round < 6000; ++round) {
         const int action = random.bounded(10);
-        if (action < 2) {
-            const bool undone = history.undo(text);
-            QCOMPARE(undone, current > 0);
-            current -= undone;
-        } else if (action < 3) {
-            const bool redone = history.redo(text);
-            QCOMPARE(redone, current + 1 < snapshots.size());
-            current += redone;
+        if (action < 3) {
+            const bool forward = action == 2;
+            const bool stepped = forward ? history.redo(text) : history.undo(text);
+            QCOMPARE(stepped, forward ? current + 1 < snapshots.size() : current > 0);
+            current += stepped ? (forward ? 1 : -1) : 0;
         } else {
             const qsizetype at = random.bounded(int(text.value.size() + 1));
             const qsizetype n = std::min(random.bounded(int(text.value.size() - at + 1)), 40);
             QString inserted(random.bounded(50), QChar(u'a' + random.bounded(26)));
             if (random.bounded(4) == 0)
-                inserted = QString(); // a deletion
+                inserted.clear(); // a deletion
             // The text changes first and the change is recorded after, as the document does.
             const QString removed = text.value.mid(at, n);
             text.value.replace(at, n, inserted);
