@@ -13,4 +13,4 @@ QStringList rootInfLines(const QString& appType, const QString& name, const QStr
 // Writes root.inf of the wizard's five values into the project folder, or nothing when a
 // value cannot stand on a line of it.
 Result<> WriteRootInf(const QString& projectFolder, const QString& appType, const QString& name,
-                  const QString& version, const QString& osVersion, const QString& copyright);
+                      const QString& version, const QString& osVersion, const QString& copyright);

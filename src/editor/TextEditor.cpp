@@ -310,9 +310,9 @@ qsizetype TextEditor::textLength() const
 qsizetype TextEditor::lineOfPosition(qsizetype position) const
 {
     const long after = long(std::max<qsizetype>(0, position + 1));
-    const qsizetype line =
-        m_indexed ? SendScintilla(SCI_LINEFROMINDEXPOSITION, after, long(SC_LINECHARACTERINDEX_UTF16))
-                  : SendScintilla(SCI_LINEFROMPOSITION, after);
+    const qsizetype line = m_indexed ? SendScintilla(SCI_LINEFROMINDEXPOSITION, after,
+                                                     long(SC_LINECHARACTERINDEX_UTF16))
+                                     : SendScintilla(SCI_LINEFROMPOSITION, after);
     return std::min(line, lineCount() - 1);
 }
 

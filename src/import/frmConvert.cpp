@@ -86,8 +86,9 @@ void frmConvert::Command1_Click()
     }
     // Messages name the script with its folder: the working folder is nowhere on the screen.
     const QString script = QDir::current().absoluteFilePath(ScriptName);
-    if (const Result<> written = writeTextLines(script, convertScriptLines(folder, converted, bitmap),
-                                                LinkAtPath::Replace, CodePage::Oem);
+    if (const Result<> written =
+            writeTextLines(script, convertScriptLines(folder, converted, bitmap),
+                           LinkAtPath::Replace, CodePage::Oem);
         !written) {
         Toolkit::MsgBox(cannotWrite(script, written.reason()));
         return;

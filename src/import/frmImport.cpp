@@ -8,6 +8,7 @@
 #include "Project.h"
 #include "TextFile.h"
 #include "Toolkit.h"
+#include "frmDialog.h"
 
 #include <QDir>
 #include <QPushButton>
@@ -73,9 +74,7 @@ void frmImport::Command1_Click()
     if (name.isEmpty())
         return;
     if (folder.isEmpty()) {
-        Toolkit::MsgBox(QStringLiteral("Cannot import \"%1\": the project has no folder. Choose "
-                                       "one in Project Properties.")
-                            .arg(name));
+        Toolkit::MsgBox(frmDialog::noFolderMessage(QStringLiteral("import \"%1\"").arg(name)));
         return;
     }
     const QString source = joinPath(Dir1->Path(), name);

@@ -121,10 +121,9 @@ Result<ProjectFileContent> parseProjectFile(const QString& text)
     for (int i : {0, 1}) {
         options[i] = readProjectBoolean(values[3 + i]);
         if (!options[i])
-            return Failure{
-                QStringLiteral("its %1 value, %2, is neither True, False nor a number.")
-                    .arg(i == 0 ? QStringLiteral("fourth") : QStringLiteral("fifth"),
-                         quotedForMessage(values[3 + i]))};
+            return Failure{QStringLiteral("its %1 value, %2, is neither True, False nor a number.")
+                               .arg(i == 0 ? QStringLiteral("fourth") : QStringLiteral("fifth"),
+                                    quotedForMessage(values[3 + i]))};
     }
     return ProjectFileContent{values[0],   values[1],   values[2],
                               *options[0], *options[1], values.mid(5)};

@@ -188,26 +188,24 @@ void frmDialog::Command5_Click()
     showPage(Frame4);
 }
 
-QString frmDialog::noFolderMessage(const QString& fileName)
+QString frmDialog::noFolderMessage(const QString& action)
 {
-    return QStringLiteral("Cannot write %1: the project has no folder. Choose one in Project "
-                          "Properties.")
-        .arg(fileName);
+    return QStringLiteral("Cannot %1: the project has no folder. Choose one in Project Properties.")
+        .arg(action);
 }
 
 void frmDialog::Command6_Click()
 {
     const QString folder = Project::current().ProjectFolder();
     if (folder.isEmpty()) {
-        Toolkit::MsgBox(noFolderMessage(QStringLiteral("root.inf")));
+        Toolkit::MsgBox(noFolderMessage(QStringLiteral("write root.inf")));
         return;
     }
-    const Result<> written =
-        WriteRootInf(folder, Text5->text(), Text8->text(), Text7->text(), Text6->text(),
-                     Text4->text());
-    Toolkit::MsgBox(written ? QStringLiteral("Root.inf Created!")
-                            : cannotWrite(joinPath(folder, QStringLiteral("root.inf")),
-                                          written.reason()));
+    const Result<> written = WriteRootInf(folder, Text5->text(), Text8->text(), Text7->text(),
+                                          Text6->text(), Text4->text());
+    Toolkit::MsgBox(
+        written ? QStringLiteral("Root.inf Created!")
+                : cannotWrite(joinPath(folder, QStringLiteral("root.inf")), written.reason()));
 }
 
 void frmDialog::Dir1_Change()

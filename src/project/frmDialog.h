@@ -17,9 +17,9 @@ class frmDialog : public QWidget {
 public:
     frmDialog();
 
-    // Why a file cannot be written into the project folder while none is chosen, and where to
-    // choose one.
-    static QString noFolderMessage(const QString& fileName);
+    // Why `action` (such as "write make.bat") cannot be done while the project has no folder,
+    // and where to choose one.
+    static QString noFolderMessage(const QString& action);
 
     QPushButton* Command1;
     QPushButton* Command3;

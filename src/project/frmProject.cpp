@@ -121,11 +121,12 @@ void frmProject::mnuCompile_Click()
 {
     const QString folder = Project::current().ProjectFolder();
     if (folder.isEmpty()) {
-        Toolkit::MsgBox(frmDialog::noFolderMessage(QStringLiteral("make.bat")));
+        Toolkit::MsgBox(frmDialog::noFolderMessage(QStringLiteral("write make.bat")));
         return;
     }
     if (const Result<> written = WriteMakeBat(folder, Project::current().Files()); !written)
-        Toolkit::MsgBox(cannotWrite(joinPath(folder, QStringLiteral("make.bat")), written.reason()));
+        Toolkit::MsgBox(
+            cannotWrite(joinPath(folder, QStringLiteral("make.bat")), written.reason()));
 }
 
 void frmProject::mnuExit_Click()

@@ -132,7 +132,8 @@ Result<> copyReplacing(const QString& source, const QString& destination)
                 return Result<>(Failure{in.errorString()});
             if (read == 0)
                 return Result<>();
-            if (Result<> written = writeAll(out, QByteArrayView(buffer.constData(), read)); !written)
+            if (Result<> written = writeAll(out, QByteArrayView(buffer.constData(), read));
+                !written)
                 return written;
         }
     });

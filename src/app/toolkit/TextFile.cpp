@@ -10,7 +10,8 @@ namespace {
 
 Failure codePageMissing(const CodePage& page)
 {
-    return {QStringLiteral("this system offers no converter for the code page %1").arg(page.name())};
+    return {
+        QStringLiteral("this system offers no converter for the code page %1").arg(page.name())};
 }
 
 QString describeCharacter(char32_t c)
