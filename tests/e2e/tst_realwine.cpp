@@ -3,7 +3,7 @@
 #include "MakeBat.h"
 #include "Project.h"
 #include "ScriptedDialogs.h"
-#include "TakeLog.h"
+#include "TestFiles.h"
 #include "TextBox.h"
 #include "TextFile.h"
 #include "frmConvert.h"

@@ -1,258 +1,316 @@
 #include "ConvertScript.h"
 #include "FakeWine.h"
 #include "FileListBox.h"
+#include "FileSync.h"
 #include "FolderList.h"
 #include "LoadedWindows.h"
 #include "MakeBat.h"
 #include "Project.h"
 #include "ScriptedDialogs.h"
-#include "TestFiles.h"
 #include "TextFile.h"
 #include "frmConvert.h"
 #include "frmDialog.h"
 #include "frmImport.h"
+#include "frmMain.h"
 #include "frmProject.h"
 
-#include <QLineEdit>
-#include <QPushButton>
-#include <QtTest>
+#include <QtWidgets>
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
 void selectFile(FileListBox& list, const QString& name)
 {
-    for (int row = 0; row < list.ListCount(); ++row) {
-        if (list.List(row) == name)
-            list.setListIndex(row);
-    }
+    const QAbstractItemModel& files = *list.model();
+    list.setListIndex(
+        files.match(files.index(0, 0), Qt::DisplayRole, name, 1, Qt::MatchExactly).value(0).row());
+}
+
+// Whether a form is shown, the project's files, how many messages were given and whether there
+// is a conversion script.
+QString state(const QWidget& form, const ScriptedDialogs& dialogs)
+{
+    return QString("%1 [%2] %3 messages%4")
+        .arg(form.isVisible() ? "shown" : "hidden", Project::current().Files().join(", "))
+        .arg(dialogs.messages.size())
+        .arg(QFile::exists("2piclaunch.bat") ? ", script" : "");
 }
 
 } // namespace
 
+// Text files, and the forms that import and convert files into the project.
 class ImportTest : public QObject {
     Q_OBJECT
+    std::unique_ptr<QTemporaryDir> m_dir;
 
 private slots:
-    void init();
-    void cleanup();
-    void convertWritesAndStartsTheScriptOrRefuses();
-    void importReplacesAndRereadsTheExplorerOrRefuses();
-    void failedWritesKeepTheOldFile();
-    void generatedFilesReplaceALink();
-
-private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_previousFolder;
-};
-
-void ImportTest::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_previousFolder = QDir::currentPath();
-    QDir(m_dir->path()).mkdir("work");
-    QDir(m_dir->path()).mkdir("proj");
-    QDir::setCurrent(m_dir->filePath("work"));
-    putFile(m_dir->filePath("proj/logo.bmp"), "BM");
-    Project::current().setFiles({});
-    Project::current().setProjectFolder(m_dir->filePath("proj"));
-}
-
-void ImportTest::cleanup()
-{
-    QDir::setCurrent(m_previousFolder);
-}
-
-void ImportTest::convertWritesAndStartsTheScriptOrRefuses()
-{
-    FakeWine wine;
-    ScriptedDialogs dialogs;
-    frmConvert& convert = LoadedWindows::instance().form<frmConvert>();
-    convert.show();
-    QCOMPARE(convert.File1->Path(), m_dir->filePath("proj"));
-    selectFile(*convert.File1, "logo.bmp");
-    convert.Text1->setText("logo");
-    QTest::mouseClick(convert.Command1, Qt::LeftButton);
-    // Its tools read the project folder as Wine names it.
-    const QByteArray folder = "Z:" + QFile::encodeName(m_dir->path()).replace('/', '\\');
-    QCOMPARE(contentOf("2piclaunch.bat"),
-             "@echo off\r\n2pic " + folder + "\\proj\\logo " + folder + "\\proj\\logo.bmp\r\n");
-    QCOMPARE(wine.waitForRun().mid(2),
-             (QStringList{"2piclaunch.bat", "cmd", "/c", "%LARKSPAN_COMMAND%"}));
-    QCOMPARE(Project::current().Files(), QStringList{"logo"});
-    QVERIFY(convert.isHidden());
-    QCOMPARE(dialogs.messages.size(), 0);
-
-    // Again with the same inputs: a second, equal entry.
-    convert.show();
-    QDir(m_dir->path()).rename("proj", "my proj");
-    Project::current().setProjectFolder(m_dir->filePath("my proj"));
-    selectFile(*convert.File1, "logo.bmp");
-    convert.Command1_Click();
-    QCOMPARE(Project::current().Files(), (QStringList{"logo", "logo"}));
-
-    // Cancel writes nothing and adds nothing.
-    QFile::remove("2piclaunch.bat");
-    convert.show();
-    QTest::mouseClick(convert.Command2, Qt::LeftButton);
-    QVERIFY(convert.isHidden());
-    QVERIFY(!QFile::exists("2piclaunch.bat"));
-
-    // Refused: nothing added, the form stays open.
-    convert.show();
-    convert.Text1->setText("logo");
-    convert.File1->setListIndex(-1);
-    convert.Command1_Click(); // no bitmap selected
-    selectFile(*convert.File1, "logo.bmp");
-    convert.Text1->setText("");
-    convert.Command1_Click(); // no name
-    convert.Text1->setText("logo");
+    void init()
     {
+        qputenv("LC_ALL", "C.UTF-8");
+        m_dir = std::make_unique<QTemporaryDir>();
+        QDir(m_dir->path()).mkdir("work");
+        QDir(m_dir->path()).mkdir("proj");
+        QDir::setCurrent(m_dir->filePath("work"));
+        putFile(m_dir->filePath("proj/logo.bmp"), "BM");
+        Project::current().setFiles({});
+        Project::current().setProjectFolder(m_dir->filePath("proj"));
+    }
+
+    void linesEndInCrLfAndEveryByteComesBack()
+    {
+        QVERIFY(writeTextLines("lines.txt", {"@echo off", "", "caf\u00e9 \u20ac"}));
+        QCOMPARE(contentOf("lines.txt"), QByteArray("@echo off\r\n\r\ncaf\xe9 \x80\r\n"));
+
+        // A character the code page cannot store is named, with its line; the file stays.
+        QCOMPARE(writeTextLines("lines.txt", {"game", "snow \u2603 man"}).reason(),
+                 "line 2 holds the character \"\u2603\" (U+2603), which the code page Windows-1252 "
+                 "cannot store");
+        // One outside the basic plane is named whole, on the line where it stands.
+        const QString emoji = writeTextLines("lines.txt", {"a\r\nb\r\nc \U0001F600"}).reason();
+        QVERIFY2(emoji.contains("line 3") && emoji.contains("U+1F600"), qPrintable(emoji));
+        QCOMPARE(contentOf("lines.txt"), QByteArray("@echo off\r\n\r\ncaf\xe9 \x80\r\n"));
+        QCOMPARE(QDir().entryList(QDir::Files), QStringList{"lines.txt"});
+
+        // Writing again replaces the file; no line means an empty file.
+        QVERIFY(writeTextLines("lines.txt", {}));
+        QCOMPARE(contentOf("lines.txt"), QByteArray());
+        // The separator is always put between folder and name.
+        const QString sep = QDir::separator();
+        QCOMPARE(joinPath("work" + sep, "make.bat"), "work" + sep + sep + "make.bat");
+        QCOMPARE(joinPath("", "make.bat"), sep + "make.bat");
+
+        // Wine takes LC_ALL even where that locale is not installed, and so do the files: every
+        // byte comes back unchanged, read in the locale's ANSI page (here the bytes 0x80, 0xC1).
+        const QStringList rows{
+            "C 1252/437 437 \u20ac\u00c1", // not Latin-1
+            "en_GB.UTF-8 1252/850 850 \u20ac\u00c1",
+            "de_BE@euro 1252/437 437 \u20ac\u00c1",   // a territory Wine does not know
+            "RU_ru.KOI8-R 1251/866 866 \u0402\u0411", // case ignored
+            "el_GR.UTF-8 1253/737 737 \u20ac\u0391",  // with holes
+            "th_TH.UTF-8 874/874 874 \u20ac\u0e21"};
+        QByteArray all;
+        for (int b = 0; b < 256; ++b)
+            all.append(char(b));
+        putFile("in.txt", all);
+        for (const QString& row : rows) {
+            const QString locale = row.section(' ', 0, 0);
+            const CodePageNumbers pages = codePagesForLocale(locale);
+            qputenv("LC_ALL", locale.toUtf8());
+            const Result<QString> text = readTextFile("in.txt");
+            QVERIFY2(text && writeTextLines("out.txt", {*text}), qPrintable(row + text.reason()));
+            const int oem = CodePage::current(CodePage::Oem).number();
+            QCOMPARE(locale + QString::asprintf(" %d/%d %d ", pages.ansi, pages.oem, oem) +
+                         text->at(0x80) + text->at(0xC1),
+                     row);
+            QVERIFY2(contentOf("out.txt") == all + "\r\n", qPrintable(row));
+        }
+    }
+
+    // Reading never waits on a pipe nor runs on without end: Open, Open Project and Import tell
+    // why, naming the file, and the file lists leave out what they could not take.
+    void onlyRegularFilesAreTaken()
+    {
+        QCOMPARE(mkfifo("pipe", 0600), 0);
+        putFile("plain", "x");
+        QVERIFY(QFile::link("plain", "plain link") && QFile::link("pipe", "pipe link"));
+        QVERIFY(QFile::link("/dev/zero", "device link"));
+        FileListBox list;
+        list.setPath(QDir::currentPath());
+        QCOMPARE(list.ListCount(), 2); // plain, plain link
+        ScriptedDialogs dialogs;
+        frmMain main;
+        for (const QString name : {"missing.cpf", "pipe", "pipe link", "device link"}) {
+            const QString path = QDir().absoluteFilePath(name);
+            const QString why = readTextFile(path).reason();
+            QVERIFY2(name == "missing.cpf" ? !why.isEmpty() : why == "it is not a regular file",
+                     qPrintable(path + ": " + why));
+            QCOMPARE(copyReplacing(path, "copy").reason(), why + " (\"" + path + "\")");
+            dialogs.messages.clear();
+            dialogs.answerFile(path);
+            dialogs.answerFile(path);
+            main.mnuFileOpenProject_Click();
+            main.mnuFileOpen_Click();
+            QCOMPARE(dialogs.messages.value(0).text,
+                     "Cannot open the project \"" + path + "\": " + why);
+            QCOMPARE(dialogs.messages.value(1).text, "Cannot read \"" + path + "\": " + why);
+        }
+    }
+
+    void convertWritesAndStartsTheScriptOrRefuses()
+    {
+        FakeWine wine;
+        ScriptedDialogs dialogs;
+        frmConvert& convert = LoadedWindows::instance().form<frmConvert>();
+        convert.show();
+        selectFile(*convert.File1, "logo.bmp"); // only the project folder holds it
+        convert.Text1->setText("logo");
+        QTest::mouseClick(convert.Command1, Qt::LeftButton);
+        // Its tools read the project folder as Wine names it.
+        const QByteArray folder = "Z:" + QFile::encodeName(m_dir->path()).replace('/', '\\');
+        QCOMPARE(contentOf("2piclaunch.bat"),
+                 "@echo off\r\n2pic " + folder + "\\proj\\logo " + folder + "\\proj\\logo.bmp\r\n");
+        QCOMPARE(wine.waitForRun().mid(2),
+                 (QStringList{"2piclaunch.bat", "cmd", "/c", "%LARKSPAN_COMMAND%"}));
+        QCOMPARE(state(convert, dialogs), "hidden [logo] 0 messages, script");
+
+        // Again with the same inputs: a second, equal entry.
+        convert.show();
+        QDir(m_dir->path()).rename("proj", "my proj");
+        Project::current().setProjectFolder(m_dir->filePath("my proj"));
+        selectFile(*convert.File1, "logo.bmp");
+        convert.Command1_Click();
+        QCOMPARE(state(convert, dialogs), "hidden [logo, logo] 0 messages, script");
+
+        // Cancel writes nothing and adds nothing.
+        QFile::remove("2piclaunch.bat");
+        convert.show();
+        QTest::mouseClick(convert.Command2, Qt::LeftButton);
+        QCOMPARE(state(convert, dialogs), "hidden [logo, logo] 0 messages");
+
+        // Refused: nothing added, the form stays open.
+        const auto refusal = [&] {
+            convert.Command1_Click();
+            return dialogs.messages.value(dialogs.messages.size() - 1).text;
+        };
+        convert.show();
+        convert.File1->setListIndex(-1);
+        QCOMPARE(refusal(), "Cannot convert: no bitmap is selected.");
+        selectFile(*convert.File1, "logo.bmp");
+        convert.Text1->setText("");
+        QCOMPARE(refusal(), "Cannot convert: type the name of the converted file under \"To\".");
+        convert.Text1->setText("logo");
+        const QString script = m_dir->filePath("work/2piclaunch.bat");
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", QFile::encodeName(m_dir->path()));
-        convert.Command1_Click(); // nothing can run the script
+        QCOMPARE(refusal(),
+                 "Cannot start \"" + script +
+                     "\": no program was found to run it (a batch file needs Wine here).");
         qputenv("PATH", path);
+        // A script that cannot be written, and a project folder that is gone.
+        QVERIFY(QFile::remove(script) && QDir().mkdir(script));
+        QVERIFY(refusal().startsWith("Cannot write \"" + script + "\": "));
+        QDir().rmdir(script);
+        convert.Text1->setText("5\u20ac"); // not in the interpreter's code page: nothing is written
+        QCOMPARE(refusal(), "Cannot write \"" + script +
+                                "\": line 2 holds the character \"\u20ac\" (U+20AC), which the "
+                                "code page OEM 437 cannot store");
+        Project::current().setProjectFolder(m_dir->filePath("gone"));
+        QCOMPARE(refusal(), "Cannot convert: the project folder \"" + m_dir->filePath("gone") +
+                                "\" does not exist.");
+        QCOMPARE(state(convert, dialogs), "shown [logo, logo] 6 messages");
+        // A relative project folder is taken from the working folder.
+        const QString dos = "Z:" + m_dir->filePath("work/proj/").replace('/', '\\');
+        QCOMPARE(convertScriptLines("proj", "logo", "").last(), "2pic " + dos + "logo " + dos);
+        convert.hide();
     }
-    QVERIFY(dialogs.messages[2].text.startsWith("Cannot start \"" + m_dir->filePath("work")));
-    // A script that cannot be written, and a project folder that is gone.
-    QVERIFY(QFile::remove("2piclaunch.bat"));
-    QVERIFY(QDir().mkdir("2piclaunch.bat"));
-    convert.Command1_Click();
-    QVERIFY(dialogs.messages[3].text.startsWith("Cannot write \"" +
-                                                m_dir->filePath("work/2piclaunch.bat\": ")));
-    QDir().rmdir("2piclaunch.bat");
-    qputenv("LC_ALL", "C.UTF-8");
-    convert.Text1->setText("5\u20ac"); // not in the interpreter's code page: nothing is written
-    convert.Command1_Click();
-    QVERIFY2(dialogs.messages[4].text.contains("U+20AC"), qPrintable(dialogs.messages[4].text));
-    QVERIFY(!QFile::exists("2piclaunch.bat"));
-    Project::current().setProjectFolder(m_dir->filePath("gone"));
-    convert.Command1_Click();
-    QVERIFY(dialogs.messages[5].text.contains(m_dir->filePath("gone")));
-    QCOMPARE(dialogs.messages.size(), 6);
-    QCOMPARE(Project::current().Files(), (QStringList{"logo", "logo"}));
-    // A relative project folder is taken from the working folder.
-    QCOMPARE(
-        convertScriptLines("proj", "logo", "").last(),
-        QString("2pic Z:" + m_dir->filePath("work/proj/logo Z:") + m_dir->filePath("work/proj/"))
-            .replace('/', '\\'));
-    QVERIFY(convert.isVisible());
-    convert.hide();
-}
 
-void ImportTest::importReplacesAndRereadsTheExplorerOrRefuses()
-{
-    frmProject& explorer = LoadedWindows::instance().form<frmProject>();
-    explorer.File2->setPath(m_dir->filePath("proj"));
-    putFile(m_dir->filePath("work/util.c"), "new");
-    putFile(m_dir->filePath("work/other.h"), "h");
-    putFile(m_dir->filePath("proj/other.h"), "old");
+    void importReplacesAndRereadsTheExplorerOrRefuses()
+    {
+        frmProject& explorer = LoadedWindows::instance().form<frmProject>();
+        explorer.File2->setPath(m_dir->filePath("proj"));
+        putFile("util.c", "new");
+        putFile("other.h", "h");
+        putFile(m_dir->filePath("proj/other.h"), "old");
 
-    ScriptedDialogs dialogs;
-    frmImport& import = LoadedWindows::instance().form<frmImport>();
-    import.show();
-    QCOMPARE(import.Dir1->Path(), QDir::toNativeSeparators(m_dir->filePath("work")));
-    QVERIFY(!import.Command1->isEnabled());
-    selectFile(*import.File1, "util.c");
-    QVERIFY(import.Command1->isEnabled());
-    QTest::mouseClick(import.Command1, Qt::LeftButton);
-    QCOMPARE(contentOf(m_dir->filePath("proj/util.c")), QByteArray("new"));
-    QCOMPARE(dialogs.messages.size(), 1);
-    QCOMPARE(dialogs.messages[0].text, QString("File Imported!"));
-    QVERIFY(import.isHidden());
-    QVERIFY(explorer.File2->model()
-                ->match(explorer.File2->model()->index(0, 0), Qt::DisplayRole, "util.c")
-                .size() == 1);
-    QCOMPARE(Project::current().Files(), QStringList{});
+        ScriptedDialogs dialogs;
+        frmImport& import = LoadedWindows::instance().form<frmImport>();
+        import.show();
+        QVERIFY(!import.Command1->isEnabled());
+        selectFile(*import.File1, "util.c");
+        QVERIFY(import.Command1->isEnabled());
+        QTest::mouseClick(import.Command1, Qt::LeftButton);
+        QCOMPARE(contentOf(m_dir->filePath("proj/util.c")), QByteArray("new"));
+        QCOMPARE(state(import, dialogs), "hidden [] 1 messages");
+        QCOMPARE(dialogs.messages[0].text, QString("File Imported!"));
+        const QAbstractItemModel& listed = *explorer.File2->model();
+        QCOMPARE(listed.match(listed.index(0, 0), Qt::DisplayRole, "util.c").size(), 1);
 
-    // Shown again as it was left; a file of the same name is replaced.
-    import.show();
-    QCOMPARE(import.File1->FileName(), QString("util.c"));
-    selectFile(*import.File1, "other.h");
-    import.Command1_Click();
-    QCOMPARE(contentOf(m_dir->filePath("proj/other.h")), QByteArray("h"));
+        // Shown again as it was left; a file of the same name is replaced.
+        import.show();
+        QCOMPARE(import.File1->FileName(), QString("util.c"));
+        selectFile(*import.File1, "other.h");
+        import.Command1_Click();
+        QCOMPARE(contentOf(m_dir->filePath("proj/other.h")), QByteArray("h"));
 
-    // Refused without a project folder, or with a missing one; the form stays open.
-    import.show();
-    Project::current().setProjectFolder("");
-    import.Command1_Click();
-    const QString missing = m_dir->filePath("gone");
-    Project::current().setProjectFolder(missing);
-    import.Command1_Click();
-    QCOMPARE(dialogs.messages.size(), 4);
-    QVERIFY(dialogs.messages[2].text.contains("no folder"));
-    QVERIFY(dialogs.messages[3].text.contains(QDir::toNativeSeparators(missing)));
-    QVERIFY(import.isVisible());
+        // Refused without a project folder, or with a missing one; the form stays open.
+        import.show();
+        Project::current().setProjectFolder("");
+        import.Command1_Click();
+        QCOMPARE(dialogs.messages.value(2).text, "Cannot import \"other.h\": the project has no "
+                                                 "folder. Choose one in Project Properties.");
+        const QString missing = m_dir->filePath("gone");
+        Project::current().setProjectFolder(missing);
+        import.Command1_Click();
+        QVERIFY(dialogs.messages.value(3).text.contains(QDir::toNativeSeparators(missing)));
+        QCOMPARE(state(import, dialogs), "shown [] 4 messages");
 
-    // Closed by its title bar, it is made afresh at the current folder.
-    import.Dir1->setPath(m_dir->path());
-    import.close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(LoadedWindows::instance().find<frmImport>(), nullptr);
-    QCOMPARE(LoadedWindows::instance().form<frmImport>().Dir1->Path(),
-             QDir::toNativeSeparators(m_dir->filePath("work")));
-}
-
-void ImportTest::failedWritesKeepTheOldFile()
-{
-    // A file-size limit makes the disk look full half-way through the copy, also where it
-    // replaces a link; and no file can be made under a path through a file.
-    const QString source = m_dir->filePath("work/big.c");
-    const QString target = m_dir->filePath("proj/big.c");
-    const QString link = m_dir->filePath("proj/link.c");
-    putFile(source, QByteArray(4096, 'n'));
-    putFile(target, "old");
-    QVERIFY(QFile::link(target, link));
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit previousLimit{};
-    getrlimit(RLIMIT_FSIZE, &previousLimit);
-    rlimit limit = previousLimit;
-    limit.rlim_cur = 1000;
-    setrlimit(RLIMIT_FSIZE, &limit);
-    const QString copied = copyReplacing(source, target).reason();
-    const QString linked = copyReplacing(source, link).reason();
-    setrlimit(RLIMIT_FSIZE, &previousLimit);
-    std::signal(SIGXFSZ, previousHandler);
-    QVERIFY2(copied.endsWith("(\"" + target + "\")"), qPrintable(copied));
-    QVERIFY2(linked.endsWith("(\"" + link + "\")"), qPrintable(linked));
-    QVERIFY(!writeTextLines(target + "/make.bat", {"@echo off"}));
-    QCOMPARE(contentOf(target), QByteArray("old"));
-    QVERIFY(QFileInfo(link).isSymLink());
-    QCOMPARE(QDir(m_dir->filePath("proj")).entryList(QDir::Files | QDir::Hidden),
-             (QStringList{"big.c", "link.c", "logo.bmp"}));
-}
-
-// What a link at a generated file's path points to is never written.
-void ImportTest::generatedFilesReplaceALink()
-{
-    FakeWine wine;
-    ScriptedDialogs dialogs;
-    QVERIFY(QDir(m_dir->path()).mkdir("outside"));
-    putFile(m_dir->filePath("outside/keep"), "kept");
-    putFile(m_dir->filePath("work/util.c"), "new");
-    // Links to a file, to a folder and to nothing.
-    const QStringList paths{"proj/make.bat", "proj/root.inf", "work/2piclaunch.bat", "proj/util.c"};
-    const QStringList targets{"outside/keep", "outside", "outside/none", "outside/keep"};
-    for (int i = 0; i < paths.size(); ++i)
-        QVERIFY(QFile::link(m_dir->filePath(targets[i]), m_dir->filePath(paths[i])));
-
-    QVERIFY(WriteMakeBat(Project::current().ProjectFolder(), Project::current().Files()));
-    LoadedWindows::instance().form<frmDialog>().Command6_Click();
-    frmConvert& convert = LoadedWindows::instance().form<frmConvert>();
-    selectFile(*convert.File1, "logo.bmp");
-    convert.Text1->setText("logo");
-    convert.Command1_Click();
-    QVERIFY(copyReplacing(m_dir->filePath("work/util.c"), m_dir->filePath("proj/util.c")));
-    for (const QString& path : paths) {
-        const QFileInfo written(m_dir->filePath(path));
-        QVERIFY2(written.isFile() && !written.isSymLink(), qPrintable(path));
+        // Closed by its title bar, it is made afresh at the current folder.
+        import.Dir1->setPath(m_dir->path());
+        import.close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(LoadedWindows::instance().form<frmImport>().Dir1->Path(),
+                 QDir::toNativeSeparators(m_dir->filePath("work")));
     }
-    QCOMPARE(contentOf(m_dir->filePath("outside/keep")), QByteArray("kept"));
-    QCOMPARE(QDir(m_dir->filePath("outside")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-             QStringList{"keep"});
-}
+
+    // A failed write keeps the old file, and a write replaces a link at its path: what the link
+    // points to is never written.
+    void writesKeepTheOldFileAndReplaceALink()
+    {
+        // A file-size limit makes the disk look full half-way through the copy, also where it
+        // replaces a link; and no file can be made under a path through a file.
+        const QString target = m_dir->filePath("proj/big.c");
+        const QString link = m_dir->filePath("proj/link.c");
+        putFile("big.c", QByteArray(4096, 'n'));
+        putFile(target, "old");
+        QVERIFY(QFile::link(target, link));
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit previousLimit{};
+        getrlimit(RLIMIT_FSIZE, &previousLimit);
+        const rlimit limit{1000, previousLimit.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const QString copied = copyReplacing("big.c", target).reason();
+        const QString linked = copyReplacing("big.c", link).reason();
+        setrlimit(RLIMIT_FSIZE, &previousLimit);
+        std::signal(SIGXFSZ, previousHandler);
+        QVERIFY2(copied.endsWith("(\"" + target + "\")"), qPrintable(copied));
+        QVERIFY2(linked.endsWith("(\"" + link + "\")"), qPrintable(linked));
+        QVERIFY(!writeTextLines(target + "/make.bat", {"@echo off"}));
+        QCOMPARE(contentOf(target), QByteArray("old"));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(QDir(m_dir->filePath("proj")).entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{"big.c", "link.c", "logo.bmp"}));
+
+        // Links to a file, to a folder and to nothing at the paths of generated and copied files.
+        FakeWine wine;
+        ScriptedDialogs dialogs;
+        QVERIFY(QDir(m_dir->path()).mkdir("outside"));
+        putFile(m_dir->filePath("outside/keep"), "kept");
+        const QMap<QString, QString> links{{"proj/make.bat", "outside/keep"},
+                                           {"proj/root.inf", "outside"},
+                                           {"work/2piclaunch.bat", "outside/none"},
+                                           {"proj/util.c", "outside/keep"}};
+        for (const auto& [at, to] : links.asKeyValueRange())
+            QVERIFY(QFile::link(m_dir->filePath(to), m_dir->filePath(at)));
+        QVERIFY(WriteMakeBat(Project::current().ProjectFolder(), Project::current().Files()));
+        LoadedWindows::instance().form<frmDialog>().Command6_Click();
+        frmConvert& convert = LoadedWindows::instance().form<frmConvert>();
+        selectFile(*convert.File1, "logo.bmp");
+        convert.Text1->setText("logo");
+        convert.Command1_Click();
+        QVERIFY(copyReplacing("big.c", m_dir->filePath("proj/util.c")));
+        for (const QString& at : links.keys()) {
+            const QFileInfo written(m_dir->filePath(at));
+            QVERIFY2(written.isFile() && !written.isSymLink(), qPrintable(at));
+        }
+        QCOMPARE(contentOf(m_dir->filePath("outside/keep")), QByteArray("kept"));
+        QCOMPARE(
+            QDir(m_dir->filePath("outside")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+            QStringList{"keep"});
+    }
+};
 
 QTEST_MAIN(ImportTest)
 #include "tst_import.moc"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TakeLog.h"
+#include "TestFiles.h"
 
 // A stand-in for wine, first on PATH while it lives, that writes where it ran, with what
 // arguments and environment, to a log; the log appears only once the process ran.

@@ -1,19 +1,24 @@
 #pragma once
 
-#include "DialogService.h"
+#include "Toolkit.h"
 
-#include <QList>
+#include <QPrinter>
 #include <QQueue>
+
+#include <functional>
+
+// Files are read and written in the code pages the locale picks: every test program that answers
+// dialogs runs in one of pages 1252 and 437, whatever the machine's locale, also outside CTest.
+[[maybe_unused]] inline const bool pinnedLocale = qputenv("LC_ALL", "C.UTF-8");
 
 // Answers the program's dialogs from a script and records what each one asked. It takes the
 // place of the real dialogs while it lives. A dialog with no answer left is cancelled (a
 // message box gets OK) and counted in unanswered.
 class ScriptedDialogs : public DialogService {
 public:
-    ScriptedDialogs();
-    ~ScriptedDialogs() override;
-    ScriptedDialogs(const ScriptedDialogs&) = delete;
-    ScriptedDialogs& operator=(const ScriptedDialogs&) = delete;
+    ScriptedDialogs() = default;
+    ~ScriptedDialogs() override { Toolkit::setDialogService(m_previous); }
+    Q_DISABLE_COPY(ScriptedDialogs)
 
     // The path the next file dialog returns; the empty text cancels it.
     void answerFile(const QString& path) { m_fileAnswers.enqueue(path); }
@@ -22,12 +27,31 @@ public:
     // given, when there is one, with the range a person picked (`selection` or all pages).
     void answerPrinter(bool confirm, const QString& pdfFile = QString(), bool selection = false)
     {
-        m_printerAnswers.enqueue({confirm, pdfFile, selection});
+        m_printerAnswers.enqueue([=](QPrinter& printer) {
+            if (confirm && !pdfFile.isEmpty()) {
+                printer.setOutputFormat(QPrinter::PdfFormat);
+                printer.setOutputFileName(pdfFile);
+                printer.setPrintRange(selection ? QPrinter::Selection : QPrinter::AllPages);
+            }
+            return confirm;
+        });
     }
 
-    MsgBoxResult messageBox(const MessageBoxRequest& request) override;
-    QString fileDialog(const FileDialogRequest& request) override;
-    bool printerDialog(const PrinterDialogRequest& request, QPrinter& printer) override;
+    MsgBoxResult messageBox(const MessageBoxRequest& request) override
+    {
+        messages.append(request);
+        return next(m_messageAnswers, MsgBoxResult::Ok);
+    }
+    QString fileDialog(const FileDialogRequest& request) override
+    {
+        fileDialogs.append(request);
+        return next(m_fileAnswers, QString());
+    }
+    bool printerDialog(const PrinterDialogRequest& request, QPrinter& printer) override
+    {
+        printerDialogs.append(request);
+        return next(m_printerAnswers, PrinterAnswer([](QPrinter&) { return false; }))(printer);
+    }
 
     QList<MessageBoxRequest> messages;
     QList<FileDialogRequest> fileDialogs;
@@ -35,13 +59,16 @@ public:
     int unanswered = 0;
 
 private:
-    DialogService* m_previous = nullptr;
+    using PrinterAnswer = std::function<bool(QPrinter&)>;
+    template <typename T>
+    T next(QQueue<T>& answers, const T& cancel)
+    {
+        unanswered += answers.isEmpty();
+        return answers.isEmpty() ? cancel : answers.dequeue();
+    }
+
+    DialogService* m_previous = Toolkit::setDialogService(this);
     QQueue<QString> m_fileAnswers;
     QQueue<MsgBoxResult> m_messageAnswers;
-    struct PrinterAnswer {
-        bool confirm;
-        QString pdfFile;
-        bool selection;
-    };
     QQueue<PrinterAnswer> m_printerAnswers;
 };

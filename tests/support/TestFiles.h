@@ -1,8 +1,5 @@
 #pragma once
 
-#include <QByteArray>
-#include <QFile>
-#include <QString>
 #include <QtTest>
 
 // The bytes of a file, or a marker no test expects when it cannot be read.
@@ -17,4 +14,16 @@ inline void putFile(const QString& path, const QByteArray& bytes)
     QFile file(path);
     QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(file.errorString()));
     QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// The lines of a log once it appears (`ms` at most), which it removes so that the next run's
+// log is a fresh one; empty when none appeared.
+inline QStringList takeLog(const QString& path, int ms)
+{
+    if (!QTest::qWaitFor([&path] { return QFile::exists(path); }, ms))
+        return {};
+    QStringList lines = QString::fromUtf8(contentOf(path)).split(u'\n');
+    QFile::remove(path);
+    lines.removeLast(); // what follows the last line break
+    return lines;
 }
