@@ -1,5 +1,6 @@
 #include "StatusBar.h"
 #include "TextEditor.h"
+#include "UndoHistory.h"
 #include "frmDocument.h"
 
 #include <QLabel>
@@ -18,16 +19,6 @@ void press(TextEditor& editor, const QString& names)
     }
 }
 
-// A click at the start of the given 0-based line of the editor.
-void clickOnLine(TextEditor& editor, int line)
-{
-    using Sci = QsciScintillaBase;
-    const long start = editor.SendScintilla(Sci::SCI_POSITIONFROMLINE, line);
-    const QPoint place(int(editor.SendScintilla(Sci::SCI_POINTXFROMPOSITION, 0, start)) + 1,
-                       int(editor.SendScintilla(Sci::SCI_POINTYFROMPOSITION, 0, start)) + 2);
-    QTest::mouseClick(editor.viewport(), Qt::LeftButton, {}, place);
-}
-
 // A new document window in the workspace, at the size it opens with in the program.
 frmDocument& openIn(QMdiArea& area)
 {
@@ -40,153 +31,192 @@ frmDocument& openIn(QMdiArea& area)
     return *document;
 }
 
+// A plain string standing in for the editor.
+struct StringText : UndoHistory::Text {
+    QString value;
+    QString mid(qsizetype at, qsizetype n) const override { return value.mid(at, n); }
+    void replace(qsizetype at, qsizetype n, const QString& s) override { value.replace(at, n, s); }
+};
+
 } // namespace
 
 class DocumentTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void statusBarFollowsKeysAndClicks();
-    void randomKeysKeepTextAndHistory();
-    void layoutPass();
+    void layoutAndStatusBarFollowKeysAndClicks()
+    {
+        QMdiArea area;
+        frmDocument& document = openIn(area);
+        TextEditor& editor = *document.rtfText;
+        const StatusBar& bar = *document.StatusBar1;
+        // Opens with the design client area; a status bar 5670 twips wide leaves panel 2 with
+        // 5670 - 350 - 3240.
+        QCOMPARE(QPair(document.widget()->size(), bar.panelWidth(2)),
+                 QPair(QSize(378, 300), 2080.0));
+        // In every window state the editor fills the client area above the docked status bar.
+        for (const auto show : {&QWidget::show, &QWidget::showMaximized, &QWidget::showMinimized,
+                                &QWidget::showNormal}) {
+            (document.*show)();
+            const QSize client = document.widget()->size();
+            if (!document.isMinimized())
+                QCOMPARE(QList({editor.geometry(), bar.geometry()}),
+                         QList({QRect(0, 0, client.width(), client.height() - 17),
+                                QRect(0, client.height() - 17, client.width(), 17)}));
+        }
+
+        const bool caps = bar.panelShowsOn(3);
+        press(editor, "CapsLock");
+        QCOMPARE(QPair(bar.panelShowsOn(3), bar.panelShowsOn(4)), QPair(!caps, false));
+        // Insert toggles overwriting and its indicator; Shift+Insert pastes and toggles neither.
+        editor.setText("ab");
+        for (const auto& [keys, overwrite, text] :
+             {std::tuple{"Ins Shift+Ins Home X", true, "xb"},
+              std::tuple{"Shift+Ins Ins Home X", false, "xxb"}}) {
+            press(editor, keys);
+            QCOMPARE(QPair(editor.Text(), bar.panelShowsOn(5)), QPair(QString(text), overwrite));
+        }
+
+        // A key shows the line the caret was on before the key acted, a click where it put it; a
+        // change by code shows at the next key. 1440 twips is the panel's least width: it grows
+        // to show its text, the others stay put.
+        const QList<QLabel*> panels = bar.findChildren<QLabel*>();
+        QCOMPARE(panels[0]->width(), 96);
+        const QRect insert = panels[4]->geometry();
+        editor.clear();
+        QString shown;
+        for (const QString& step :
+             QString("Right A Return|B Up|End|set text|Down|click|Ctrl+End End").split(u'|')) {
+            using Sci = QsciScintillaBase;
+            const long start = editor.SendScintilla(Sci::SCI_POSITIONFROMLINE, 2);
+            if (step == "set text")
+                editor.setText(QString("\r\n").repeated(4097));
+            else if (step == "click") // at the start of the third line
+                QTest::mouseClick(
+                    editor.viewport(), Qt::LeftButton, {},
+                    {int(editor.SendScintilla(Sci::SCI_POINTXFROMPOSITION, 0, start)) + 1,
+                     int(editor.SendScintilla(Sci::SCI_POINTYFROMPOSITION, 0, start)) + 2});
+            else
+                press(editor, step);
+            shown += bar.panelText(1) + '|';
+        }
+        QCOMPARE(shown, QString("Line 1 of 1|Line 2 of 2|Line 1 of 2|Line 1 of 2|Line 1 of 4098|"
+                                "Line 3 of 4098|Line 4098 of 4098|"));
+        QCOMPARE_GE(panels[0]->width(), panels[0]->sizeHint().width());
+        QCOMPARE(panels[4]->geometry(), insert);
+    }
+
+    void randomKeysKeepTextAndHistory()
+    {
+        QMdiArea area;
+        frmDocument& document = openIn(area);
+        TextEditor& editor = *document.rtfText;
+        // The Insert key's toggle is the application's: the next test starts inserting again.
+        const auto insertOff = qScopeGuard([&editor] {
+            if (editor.overwriteMode())
+                press(editor, "Ins");
+        });
+        // Once a crash: the widget moved the caret over a document left mid-change.
+        press(editor, QString("Return ").repeated(5) + "PgUp Return B " +
+                          QString("Return ").repeated(10) + "Ctrl+Home F PgDown Up Backspace");
+        QCOMPARE(document.UndoIndex(), 19);
+
+        QString fromNotices = editor.Text();
+        int notices = 0;
+        QObject::connect(&editor, &TextEditor::Change, &editor,
+                         [&](qsizetype position, const QString& removed, qsizetype inserted) {
+                             fromNotices.replace(position, removed.size(),
+                                                 editor.textRange(position, inserted));
+                             ++notices;
+                         });
+        QRandomGenerator random(7);
+        // More typing than deleting, so that the text outgrows a page.
+        const QStringList keys =
+            QString("A B C Space Return Return Return Backspace Del Left "
+                    "Right Up Down PgUp PgDown Home End Ctrl+Home Ctrl+End Ins")
+                .split(u' ');
+        QString blockText = editor.Text();
+        int blockNotices = 0;
+        for (int round = 1; round <= 30000; ++round) {
+            const int noticesBefore = notices;
+            const int action = random.bounded(1000);
+            if (action < 980) {
+                const QString key = keys[random.bounded(keys.size())];
+                // Selecting to either end and typing would wipe out the text too often.
+                press(editor, !key.contains(u'+') && random.bounded(8) == 0 ? "Shift+" + key : key);
+            } else if (action < 999) {
+                QInputMethodEvent commit;
+                commit.setCommitString(QStringLiteral("\u00fc"));
+                QApplication::sendEvent(&editor, &commit);
+            } else if (random.bounded(2)) {
+                editor.clear();
+            } else {
+                editor.setText(QStringLiteral("new\r\ntext"));
+            }
+            // One key, one change: overwriting included.
+            QCOMPARE_LE(notices, noticesBefore + 1);
+            if (round % 250)
+                continue;
+            const QString text = editor.Text();
+            QCOMPARE(fromNotices, text);
+            QVERIFY(!text.contains(QChar::LineSeparator)); // Shift+Enter breaks the line too
+            // Every change since the last check is one step back, and forward again; each step
+            // leaves the caret at the end with nothing selected, and recounts the lines.
+            const int steps = notices - blockNotices;
+            for (const bool forward : {false, true}) {
+                for (int step = 0; step < steps; ++step)
+                    forward ? document.Redo() : document.Undo();
+                const QString& stepped = forward ? text : blockText;
+                QCOMPARE(editor.Text(), stepped);
+                QCOMPARE(
+                    QList({editor.SelStart(), editor.SelLength(), qsizetype(document.LineCount)}),
+                    QList({stepped.size(), qsizetype(0), stepped.count(u"\r\n") + 1}));
+            }
+            blockText = text;
+            blockNotices = notices;
+        }
+        QCOMPARE_GT(notices, 10000);
+    }
+
+    void historyAgreesWithWholeTextSnapshots()
+    {
+        // Against a history that keeps a copy of the whole text for every step, over random
+        // edits, undos and redos, long enough to drop old steps and to compact the stored
+        // texts: undo stops at the oldest step kept, redo at the newest, and an edit drops what
+        // was undone.
+        UndoHistory history;
+        StringText text;
+        QStringList snapshots{QString()};
+        qsizetype current = 0;
+        QRandomGenerator random(42);
+        for (int round = 0; round < 6000; ++round) {
+            const int action = random.bounded(10);
+            if (action < 3) {
+                const bool forward = action == 2;
+                const bool stepped = forward ? history.redo(text) : history.undo(text);
+                QCOMPARE(stepped, forward ? current + 1 < snapshots.size() : current > 0);
+                current += stepped ? (forward ? 1 : -1) : 0;
+            } else {
+                const qsizetype at = random.bounded(int(text.value.size() + 1));
+                const qsizetype n = std::min(random.bounded(int(text.value.size() - at + 1)), 40);
+                QString inserted(random.bounded(50), QChar(u'a' + random.bounded(26)));
+                if (random.bounded(4) == 0)
+                    inserted.clear(); // a deletion
+                // The text changes first and the change is recorded after, as the document does.
+                const QString removed = text.value.mid(at, n);
+                text.value.replace(at, n, inserted);
+                history.record(at, removed, inserted.size());
+                snapshots.resize(current + 1);
+                snapshots.append(text.value);
+                if (snapshots.size() > 1000 + 1) // the last thousand steps are kept
+                    snapshots.removeFirst();
+                else
+                    ++current;
+            }
+            QCOMPARE(QPair(text.value, history.UndoIndex()), QPair(snapshots[current], current));
+        }
+    }
 };
-
-void DocumentTest::statusBarFollowsKeysAndClicks()
-{
-    QMdiArea area;
-    frmDocument& document = openIn(area);
-    TextEditor& editor = *document.rtfText;
-    const StatusBar& bar = *document.StatusBar1;
-    const bool caps = bar.panelShowsOn(3);
-    press(editor, "CapsLock");
-    QCOMPARE(bar.panelShowsOn(3), !caps);
-    QCOMPARE(bar.panelShowsOn(4), false);
-    // Insert toggles overwriting and its indicator; Shift+Insert pastes and toggles neither.
-    editor.setText("ab");
-    for (const auto& [keys, overwrite, text] : {std::tuple{"Ins Shift+Ins Home X", true, "xb"},
-                                                std::tuple{"Shift+Ins Ins Home X", false, "xxb"}}) {
-        press(editor, keys);
-        QCOMPARE(editor.Text(), QString(text));
-        QCOMPARE(bar.panelShowsOn(5), overwrite);
-    }
-
-    // A key shows the line the caret was on before the key acted, a click where it put it; a
-    // change by code shows at the next key.
-    editor.clear();
-    const std::pair<const char*, const char*> steps[] = {
-        {"Right A Return", "Line 1 of 1"}, {"B Up", "Line 2 of 2"}, {"End", "Line 1 of 2"}};
-    for (const auto& [keys, panel] : steps) {
-        press(editor, keys);
-        QCOMPARE(bar.panelText(1), QString(panel));
-    }
-    // 1440 twips is the least width: the panel grows to show its text, the others stay put.
-    const QList<QLabel*> panels = bar.findChildren<QLabel*>();
-    QCOMPARE(panels[0]->width(), 96);
-    const QRect insert = panels[4]->geometry();
-    editor.setText(QString("\r\n").repeated(4097));
-    QCOMPARE(bar.panelText(1), QString("Line 1 of 2"));
-    press(editor, "Down");
-    QCOMPARE(bar.panelText(1), QString("Line 1 of 4098"));
-    clickOnLine(editor, 2);
-    QCOMPARE(bar.panelText(1), QString("Line 3 of 4098"));
-    press(editor, "Ctrl+End End");
-    QCOMPARE(bar.panelText(1), QString("Line 4098 of 4098"));
-    QCOMPARE_GE(panels[0]->width(), panels[0]->sizeHint().width());
-    QCOMPARE(panels[4]->geometry(), insert);
-}
-
-void DocumentTest::randomKeysKeepTextAndHistory()
-{
-    QMdiArea area;
-    frmDocument& document = openIn(area);
-    TextEditor& editor = *document.rtfText;
-    // The Insert key's toggle is the application's: the next test starts inserting again.
-    const auto insertOff = qScopeGuard([&editor] {
-        if (editor.overwriteMode())
-            press(editor, "Ins");
-    });
-    // Once a crash: the widget moved the caret over a document left mid-change.
-    press(editor, QString("Return ").repeated(5) + "PgUp Return B " +
-                      QString("Return ").repeated(10) + "Ctrl+Home F PgDown Up Backspace");
-    QCOMPARE(document.UndoIndex(), 19);
-
-    QString fromNotices = editor.Text();
-    int notices = 0;
-    QObject::connect(&editor, &TextEditor::Change, &editor,
-                     [&](qsizetype position, const QString& removed, qsizetype inserted) {
-                         fromNotices.replace(position, removed.size(),
-                                             editor.textRange(position, inserted));
-                         ++notices;
-                     });
-    QRandomGenerator random(7);
-    // More typing than deleting, so that the text outgrows a page.
-    const QStringList keys = QString("A B C Space Return Return Return Backspace Del Left Right "
-                                     "Up Down PgUp PgDown Home End Ctrl+Home Ctrl+End Ins")
-                                 .split(u' ');
-    QString blockText = editor.Text();
-    int blockNotices = 0;
-    for (int round = 1; round <= 30000; ++round) {
-        const int noticesBefore = notices;
-        const int action = random.bounded(1000);
-        if (action < 980) {
-            const QString key = keys[random.bounded(keys.size())];
-            // Selecting to either end and typing would wipe out the text too often.
-            press(editor, !key.contains(u'+') && random.bounded(8) == 0 ? "Shift+" + key : key);
-        } else if (action < 999) {
-            QInputMethodEvent commit;
-            commit.setCommitString(QStringLiteral("\u00fc"));
-            QApplication::sendEvent(&editor, &commit);
-        } else if (random.bounded(2)) {
-            editor.clear();
-        } else {
-            editor.setText(QStringLiteral("new\r\ntext"));
-        }
-        // One key, one change: overwriting included.
-        QCOMPARE_LE(notices, noticesBefore + 1);
-        if (round % 250)
-            continue;
-        const QString text = editor.Text();
-        QCOMPARE(fromNotices, text);
-        QVERIFY(!text.contains(QChar::LineSeparator)); // Shift+Enter breaks the line too
-        // Every change since the last check is one step back, and forward again; each step
-        // leaves the caret at the end with nothing selected, and recounts the lines.
-        const int steps = notices - blockNotices;
-        for (const bool forward : {false, true}) {
-            for (int step = 0; step < steps; ++step)
-                forward ? document.Redo() : document.Undo();
-            const QString& stepped = forward ? text : blockText;
-            QCOMPARE(editor.Text(), stepped);
-            QCOMPARE(QPair(editor.SelStart(), editor.SelLength()),
-                     QPair(stepped.size(), qsizetype(0)));
-            QCOMPARE(document.LineCount, stepped.count(u"\r\n") + 1);
-        }
-        blockText = text;
-        blockNotices = notices;
-    }
-    QCOMPARE_GT(notices, 10000);
-}
-
-void DocumentTest::layoutPass()
-{
-    QMdiArea area;
-    frmDocument& document = openIn(area);
-    // Opens with the design client area; a status bar 5670 twips wide leaves panel 2 with
-    // 5670 - 350 - 3240.
-    QCOMPARE(document.widget()->size(), QSize(378, 300));
-    QCOMPARE(document.StatusBar1->panelWidth(2), 2080.0);
-
-    // In every window state the editor fills the client area above the docked status bar.
-    for (const auto show :
-         {&QWidget::show, &QWidget::showMaximized, &QWidget::showMinimized, &QWidget::showNormal}) {
-        (document.*show)();
-        if (document.isMinimized())
-            continue;
-        const QSize client = document.widget()->size();
-        QCOMPARE(document.rtfText->geometry(), QRect(0, 0, client.width(), client.height() - 17));
-        QCOMPARE(document.StatusBar1->geometry(),
-                 QRect(0, client.height() - 17, client.width(), 17));
-    }
-}
 
 QTEST_MAIN(DocumentTest)
 #include "tst_document.moc"
