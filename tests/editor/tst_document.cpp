@@ -1,10 +1,17 @@
+#include "Project.h"
+#include "ScriptedDialogs.h"
 #include "StatusBar.h"
+#include "TestFiles.h"
 #include "TextEditor.h"
+#include "UndoHistory.h"
 #include "frmDocument.h"
+#include "frmMain.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QMdiArea>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -16,16 +23,6 @@ void press(TextEditor& editor, const QString& names)
         const QKeyCombination key = QKeySequence(name, QKeySequence::PortableText)[0];
         QTest::keyClick(&editor, key.key(), key.keyboardModifiers());
     }
-}
-
-// A click at the start of the given 0-based line of the editor.
-void clickOnLine(TextEditor& editor, int line)
-{
-    using Sci = QsciScintillaBase;
-    const long start = editor.SendScintilla(Sci::SCI_POSITIONFROMLINE, line);
-    const QPoint place(int(editor.SendScintilla(Sci::SCI_POINTXFROMPOSITION, 0, start)) + 1,
-                       int(editor.SendScintilla(Sci::SCI_POINTYFROMPOSITION, 0, start)) + 2);
-    QTest::mouseClick(editor.viewport(), Qt::LeftButton, {}, place);
 }
 
 // A new document window in the workspace, at the size it opens with in the program.
@@ -40,153 +37,344 @@ frmDocument& openIn(QMdiArea& area)
     return *document;
 }
 
+// A plain string standing in for the editor.
+struct StringText : UndoHistory::Text {
+    QString value;
+    QString mid(qsizetype at, qsizetype n) const override { return value.mid(at, n); }
+    void replace(qsizetype at, qsizetype n, const QString& s) override { value.replace(at, n, s); }
+};
+
+// A main window whose project folder is a fresh one, its dialogs answered from a script.
+struct Session {
+    Session()
+    {
+        Project::current().setProjectFolder(dir.path());
+        main.show();
+    }
+    // The active document's caption and text, then the folder's files, each with its bytes.
+    QString state() const
+    {
+        const frmDocument* document = main.activeDocument();
+        QStringList parts{document ? document->windowTitle() + ": " + document->rtfText->Text()
+                                   : "<none>"};
+        for (const QString& name : QDir(dir.path()).entryList(QDir::Files))
+            parts.append(name + '=' + contentOf(dir.filePath(name)));
+        return parts.join(" | ");
+    }
+    TextEditor& editor() const { return *main.activeDocument()->rtfText; }
+    // Runs a menu command; its file dialog gets the answer given, or is cancelled.
+    void run(void (frmMain::*command)(), const QString& answer = QString())
+    {
+        if (!answer.isEmpty())
+            dialogs.answerFile(answer);
+        (main.*command)();
+    }
+    QString file(const QString& name, const QByteArray& bytes) const
+    {
+        putFile(dir.filePath(name), bytes);
+        return dir.filePath(name);
+    }
+
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    frmMain main;
+};
+
 } // namespace
 
 class DocumentTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void statusBarFollowsKeysAndClicks();
-    void randomKeysKeepTextAndHistory();
-    void layoutPass();
+    void layoutAndStatusBarFollowKeysAndClicks()
+    {
+        QMdiArea area;
+        frmDocument& document = openIn(area);
+        TextEditor& editor = *document.rtfText;
+        const StatusBar& bar = *document.StatusBar1;
+        // Opens with the design client area; a status bar 5670 twips wide leaves panel 2 with
+        // 5670 - 350 - 3240.
+        QCOMPARE(QPair(document.widget()->size(), bar.panelWidth(2)),
+                 QPair(QSize(378, 300), 2080.0));
+        // In every window state the editor fills the client area above the docked status bar.
+        for (const auto show : {&QWidget::show, &QWidget::showMaximized, &QWidget::showMinimized,
+                                &QWidget::showNormal}) {
+            (document.*show)();
+            const QSize client = document.widget()->size();
+            if (!document.isMinimized())
+                QCOMPARE(QList({editor.geometry(), bar.geometry()}),
+                         QList({QRect(0, 0, client.width(), client.height() - 17),
+                                QRect(0, client.height() - 17, client.width(), 17)}));
+        }
+
+        const bool caps = bar.panelShowsOn(3);
+        press(editor, "CapsLock");
+        QCOMPARE(QPair(bar.panelShowsOn(3), bar.panelShowsOn(4)), QPair(!caps, false));
+        // Insert toggles overwriting and its indicator; Shift+Insert pastes and toggles neither.
+        editor.setText("ab");
+        for (const auto& [keys, overwrite, text] :
+             {std::tuple{"Ins Shift+Ins Home X", true, "xb"},
+              std::tuple{"Shift+Ins Ins Home X", false, "xxb"}}) {
+            press(editor, keys);
+            QCOMPARE(QPair(editor.Text(), bar.panelShowsOn(5)), QPair(QString(text), overwrite));
+        }
+
+        // A key shows the line the caret was on before the key acted, a click where it put it; a
+        // change by code shows at the next key. 1440 twips is the panel's least width: it grows
+        // to show its text, the others stay put.
+        const QList<QLabel*> panels = bar.findChildren<QLabel*>();
+        QCOMPARE(panels[0]->width(), 96);
+        const QRect insert = panels[4]->geometry();
+        editor.clear();
+        QString shown;
+        for (const QString& step :
+             QString("Right A Return|B Up|End|set text|Down|click|Ctrl+End End").split(u'|')) {
+            using Sci = QsciScintillaBase;
+            const long start = editor.SendScintilla(Sci::SCI_POSITIONFROMLINE, 2);
+            if (step == "set text")
+                editor.setText(QString("\r\n").repeated(4097));
+            else if (step == "click") // at the start of the third line
+                QTest::mouseClick(
+                    editor.viewport(), Qt::LeftButton, {},
+                    {int(editor.SendScintilla(Sci::SCI_POINTXFROMPOSITION, 0, start)) + 1,
+                     int(editor.SendScintilla(Sci::SCI_POINTYFROMPOSITION, 0, start)) + 2});
+            else
+                press(editor, step);
+            shown += bar.panelText(1) + '|';
+        }
+        QCOMPARE(shown, QString("Line 1 of 1|Line 2 of 2|Line 1 of 2|Line 1 of 2|Line 1 of 4098|"
+                                "Line 3 of 4098|Line 4098 of 4098|"));
+        QCOMPARE_GE(panels[0]->width(), panels[0]->sizeHint().width());
+        QCOMPARE(panels[4]->geometry(), insert);
+    }
+
+    void randomKeysKeepTextAndHistory()
+    {
+        QMdiArea area;
+        frmDocument& document = openIn(area);
+        TextEditor& editor = *document.rtfText;
+        // The Insert key's toggle is the application's: the next test starts inserting again.
+        const auto insertOff = qScopeGuard([&editor] {
+            if (editor.overwriteMode())
+                press(editor, "Ins");
+        });
+        // Once a crash: the widget moved the caret over a document left mid-change.
+        press(editor, QString("Return ").repeated(5) + "PgUp Return B " +
+                          QString("Return ").repeated(10) + "Ctrl+Home F PgDown Up Backspace");
+        QCOMPARE(document.UndoIndex(), 19);
+
+        QString fromNotices = editor.Text();
+        int notices = 0;
+        QObject::connect(&editor, &TextEditor::Change, &editor,
+                         [&](qsizetype position, const QString& removed, qsizetype inserted) {
+                             fromNotices.replace(position, removed.size(),
+                                                 editor.textRange(position, inserted));
+                             ++notices;
+                         });
+        QRandomGenerator random(7);
+        // More typing than deleting, so that the text outgrows a page.
+        const QStringList keys =
+            QString("A B C Space Return Return Return Backspace Del Left "
+                    "Right Up Down PgUp PgDown Home End Ctrl+Home Ctrl+End Ins")
+                .split(u' ');
+        QString blockText = editor.Text();
+        int blockNotices = 0;
+        for (int round = 1; round <= 30000; ++round) {
+            const int noticesBefore = notices;
+            const int action = random.bounded(1000);
+            if (action < 980) {
+                const QString key = keys[random.bounded(keys.size())];
+                // Selecting to either end and typing would wipe out the text too often.
+                press(editor, !key.contains(u'+') && random.bounded(8) == 0 ? "Shift+" + key : key);
+            } else if (action < 999) {
+                QInputMethodEvent commit;
+                commit.setCommitString(QStringLiteral("\u00fc"));
+                QApplication::sendEvent(&editor, &commit);
+            } else if (random.bounded(2)) {
+                editor.clear();
+            } else {
+                editor.setText(QStringLiteral("new\r\ntext"));
+            }
+            // One key, one change: overwriting included.
+            QCOMPARE_LE(notices, noticesBefore + 1);
+            if (round % 250)
+                continue;
+            const QString text = editor.Text();
+            QCOMPARE(fromNotices, text);
+            QVERIFY(!text.contains(QChar::LineSeparator)); // Shift+Enter breaks the line too
+            // Every change since the last check is one step back, and forward again; each step
+            // leaves the caret at the end with nothing selected, and recounts the lines.
+            const int steps = notices - blockNotices;
+            for (const bool forward : {false, true}) {
+                for (int step = 0; step < steps; ++step)
+                    forward ? document.Redo() : document.Undo();
+                const QString& stepped = forward ? text : blockText;
+                QCOMPARE(editor.Text(), stepped);
+                QCOMPARE(
+                    QList({editor.SelStart(), editor.SelLength(), qsizetype(document.LineCount)}),
+                    QList({stepped.size(), qsizetype(0), stepped.count(u"\r\n") + 1}));
+            }
+            blockText = text;
+            blockNotices = notices;
+        }
+        QCOMPARE_GT(notices, 10000);
+    }
+
+    void historyAgreesWithWholeTextSnapshots()
+    {
+        // Against a history that keeps a copy of the whole text for every step, over random
+        // edits, undos and redos, long enough to drop old steps and to compact the stored
+        // texts: undo stops at the oldest step kept, redo at the newest, and an edit drops what
+        // was undone.
+        UndoHistory history;
+        StringText text;
+        QStringList snapshots{QString()};
+        qsizetype current = 0;
+        QRandomGenerator random(42);
+        for (int round = 0; round < 6000; ++round) {
+            const int action = random.bounded(10);
+            if (action < 3) {
+                const bool forward = action == 2;
+                const bool stepped = forward ? history.redo(text) : history.undo(text);
+                QCOMPARE(stepped, forward ? current + 1 < snapshots.size() : current > 0);
+                current += stepped ? (forward ? 1 : -1) : 0;
+            } else {
+                const qsizetype at = random.bounded(int(text.value.size() + 1));
+                const qsizetype n = std::min(random.bounded(int(text.value.size() - at + 1)), 40);
+                QString inserted(random.bounded(50), QChar(u'a' + random.bounded(26)));
+                if (random.bounded(4) == 0)
+                    inserted.clear(); // a deletion
+                // The text changes first and the change is recorded after, as the document does.
+                const QString removed = text.value.mid(at, n);
+                text.value.replace(at, n, inserted);
+                history.record(at, removed, inserted.size());
+                snapshots.resize(current + 1);
+                snapshots.append(text.value);
+                if (snapshots.size() > 1000 + 1) // the last thousand steps are kept
+                    snapshots.removeFirst();
+                else
+                    ++current;
+            }
+            QCOMPARE(QPair(text.value, history.UndoIndex()), QPair(snapshots[current], current));
+        }
+    }
+
+    void saveAsksOnlyForUntitledDocuments()
+    {
+        Session s;
+        // Without a document Save, Save As and Close do nothing; closed windows do not give
+        // their numbers back.
+        for (const auto command : {&frmMain::mnuFileSave_Click, &frmMain::mnuFileSaveAs_Click,
+                                   &frmMain::mnuFileClose_Click, &frmMain::mnuFileNewC_Click,
+                                   &frmMain::mnuFileNewRoot_Click, &frmMain::mnuFileClose_Click,
+                                   &frmMain::mnuFileClose_Click, &frmMain::mnuFileNewH_Click})
+            s.run(command);
+        s.editor().setText("int x;");
+        // Cancelled dialogs write and open nothing; both saves are written, each under the
+        // name typed, and the document stays untitled.
+        for (const auto command : {&frmMain::mnuFileSave_Click, &frmMain::mnuFileSaveAs_Click,
+                                   &frmMain::mnuFileOpen_Click})
+            s.run(command);
+        for (const QString name : {"first", "second.h"})
+            s.run(&frmMain::mnuFileSave_Click, s.dir.filePath(name));
+        const QString saved = " | first=int x;\r\n | second.h=int x;\r\n";
+        QCOMPARE(s.state(), "C Header File - Larkspan: int x;" + saved);
+        const FileDialogRequest asked = s.dialogs.fileDialogs.value(4);
+        QCOMPARE(asked.kind, FileDialogKind::Save);
+        // No name offered: a name from another file takes one Enter to overwrite.
+        QCOMPARE(
+            (QStringList{asked.title, asked.filter, asked.initialFolder, asked.fileName}),
+            (QStringList{"Save", "C Header File (*.h)|*.h|All Files (*.*)|*.*", s.dir.path(), ""}));
+
+        // Open makes a document to load into; a numbered caption counts as a path, relative to
+        // the current folder.
+        s.main.mnuFileClose_Click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        s.main.mnuFileOpen_Click();
+        QCOMPARE(s.state(), "Document 4: " + saved);
+        s.editor().setText("numbered");
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(s.dir.path());
+        s.main.mnuFileSave_Click();
+        QDir::setCurrent(previous);
+
+        // Open a file, save it as another, edit, save: the edit goes to the first file.
+        // Save As offers the document's own file, in its own folder.
+        QVERIFY(QDir(s.dir.path()).mkdir("src"));
+        const QString original = QDir::toNativeSeparators(s.file("src/main.c", "old\r\n"));
+        s.run(&frmMain::mnuFileOpen_Click, original);
+        s.run(&frmMain::mnuFileSaveAs_Click, s.dir.filePath("copy.c"));
+        // A titled document keeps the filter of the dialog's last use: Open's.
+        const FileDialogRequest& saveAs = s.dialogs.fileDialogs.last();
+        QCOMPARE((QStringList{saveAs.fileName, QDir(saveAs.initialFolder).path(), saveAs.filter}),
+                 (QStringList{original, s.dir.filePath("src"), s.dialogs.fileDialogs[6].filter}));
+        s.editor().setText("new");
+        s.main.mnuFileSave_Click();
+        QCOMPARE(s.dialogs.fileDialogs.size(), 8);
+        QCOMPARE(contentOf(original), QByteArray("new\r\n"));
+        QCOMPARE(s.state(),
+                 original + ": new | copy.c=old\r\n\r\n | Document 4=numbered\r\n" + saved);
+    }
+
+    void openAndSaveKeepEveryByte_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QByteArray>("saved");
+        QByteArray all, saved;
+        for (int b = 0; b < 256; ++b) {
+            all.append(char(b));
+            saved.append(b == '\n' || b == '\r' ? QByteArray("\r\n") : QByteArray(1, char(b)));
+        }
+        QTest::newRow("every byte") << all << saved + "\r\n";
+        QTest::newRow("any line break")
+            << QByteArray("unix\nmac\rdos\r\n") << QByteArray("unix\r\nmac\r\ndos\r\n\r\n");
+        // Files are read a megabyte at a time.
+        const QByteArray piece((1 << 20) - 1, 'x');
+        QTest::newRow("CR LF across pieces") << piece + "\r\ny" << piece + "\r\ny\r\n";
+        QTest::newRow("CR ends a piece") << piece + "\ry" << piece + "\r\ny\r\n";
+        QTest::newRow("character across pieces") << piece + "\xe9y" << piece + "\xe9y\r\n";
+        QTest::newRow("LF starts a piece") << piece + "x\ny" << piece + "x\r\ny\r\n";
+    }
+
+    void openAndSaveKeepEveryByte()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, saved);
+        Session s;
+        const QString path = s.file("bytes.inf", file);
+        s.run(&frmMain::mnuFileOpen_Click, path);
+        s.main.mnuFileSave_Click();
+        QCOMPARE(contentOf(path), saved);
+    }
+
+    void failuresAreReportedAndChangeNothing()
+    {
+        Session s;
+        s.main.mnuFileNewC_Click();
+        // Saved a megabyte at a time: the line is counted across pieces.
+        s.editor().setText("\n\n" + QString(1 << 20, u'x') + "snow \u2603");
+        s.run(&frmMain::mnuFileSaveAs_Click, s.file("old.c", "old\r\n"));
+        QVERIFY2(s.dialogs.messages.value(0).text.endsWith(
+                     "line 3 holds the character \"\u2603\" (U+2603), which the code page "
+                     "Windows-1252 cannot store"),
+                 qPrintable(s.dialogs.messages.value(0).text));
+        const QString unwritable = s.dir.filePath("no folder/x.c");
+        s.editor().setText("fine");
+        s.run(&frmMain::mnuFileSaveAs_Click, unwritable);
+        QVERIFY(s.dialogs.messages.value(1).text.contains(QDir::toNativeSeparators(unwritable)));
+        s.run(&frmMain::mnuFileOpen_Click, s.dir.filePath("missing.c"));
+        QCOMPARE(s.dialogs.messages.size(), 3);
+        QCOMPARE(s.state(), QString("C File - Larkspan: fine | old.c=old\r\n"));
+
+        // Open loads into the active document as one change, the failed Open made none.
+        const QString path = s.file("loaded.c", "line 1\r\nline 2\r\n");
+        s.run(&frmMain::mnuFileOpen_Click, path);
+        QCOMPARE(s.dialogs.fileDialogs.last().kind, FileDialogKind::Open);
+        QCOMPARE(s.editor().Text(), QString("line 1\r\nline 2\r\n"));
+        s.main.activeDocument()->Undo();
+        QCOMPARE(s.state(), path + ": fine | loaded.c=line 1\r\nline 2\r\n | old.c=old\r\n");
+    }
 };
-
-void DocumentTest::statusBarFollowsKeysAndClicks()
-{
-    QMdiArea area;
-    frmDocument& document = openIn(area);
-    TextEditor& editor = *document.rtfText;
-    const StatusBar& bar = *document.StatusBar1;
-    const bool caps = bar.panelShowsOn(3);
-    press(editor, "CapsLock");
-    QCOMPARE(bar.panelShowsOn(3), !caps);
-    QCOMPARE(bar.panelShowsOn(4), false);
-    // Insert toggles overwriting and its indicator; Shift+Insert pastes and toggles neither.
-    editor.setText("ab");
-    for (const auto& [keys, overwrite, text] : {std::tuple{"Ins Shift+Ins Home X", true, "xb"},
-                                                std::tuple{"Shift+Ins Ins Home X", false, "xxb"}}) {
-        press(editor, keys);
-        QCOMPARE(editor.Text(), QString(text));
-        QCOMPARE(bar.panelShowsOn(5), overwrite);
-    }
-
-    // A key shows the line the caret was on before the key acted, a click where it put it; a
-    // change by code shows at the next key.
-    editor.clear();
-    const std::pair<const char*, const char*> steps[] = {
-        {"Right A Return", "Line 1 of 1"}, {"B Up", "Line 2 of 2"}, {"End", "Line 1 of 2"}};
-    for (const auto& [keys, panel] : steps) {
-        press(editor, keys);
-        QCOMPARE(bar.panelText(1), QString(panel));
-    }
-    // 1440 twips is the least width: the panel grows to show its text, the others stay put.
-    const QList<QLabel*> panels = bar.findChildren<QLabel*>();
-    QCOMPARE(panels[0]->width(), 96);
-    const QRect insert = panels[4]->geometry();
-    editor.setText(QString("\r\n").repeated(4097));
-    QCOMPARE(bar.panelText(1), QString("Line 1 of 2"));
-    press(editor, "Down");
-    QCOMPARE(bar.panelText(1), QString("Line 1 of 4098"));
-    clickOnLine(editor, 2);
-    QCOMPARE(bar.panelText(1), QString("Line 3 of 4098"));
-    press(editor, "Ctrl+End End");
-    QCOMPARE(bar.panelText(1), QString("Line 4098 of 4098"));
-    QCOMPARE_GE(panels[0]->width(), panels[0]->sizeHint().width());
-    QCOMPARE(panels[4]->geometry(), insert);
-}
-
-void DocumentTest::randomKeysKeepTextAndHistory()
-{
-    QMdiArea area;
-    frmDocument& document = openIn(area);
-    TextEditor& editor = *document.rtfText;
-    // The Insert key's toggle is the application's: the next test starts inserting again.
-    const auto insertOff = qScopeGuard([&editor] {
-        if (editor.overwriteMode())
-            press(editor, "Ins");
-    });
-    // Once a crash: the widget moved the caret over a document left mid-change.
-    press(editor, QString("Return ").repeated(5) + "PgUp Return B " +
-                      QString("Return ").repeated(10) + "Ctrl+Home F PgDown Up Backspace");
-    QCOMPARE(document.UndoIndex(), 19);
-
-    QString fromNotices = editor.Text();
-    int notices = 0;
-    QObject::connect(&editor, &TextEditor::Change, &editor,
-                     [&](qsizetype position, const QString& removed, qsizetype inserted) {
-                         fromNotices.replace(position, removed.size(),
-                                             editor.textRange(position, inserted));
-                         ++notices;
-                     });
-    QRandomGenerator random(7);
-    // More typing than deleting, so that the text outgrows a page.
-    const QStringList keys = QString("A B C Space Return Return Return Backspace Del Left Right "
-                                     "Up Down PgUp PgDown Home End Ctrl+Home Ctrl+End Ins")
-                                 .split(u' ');
-    QString blockText = editor.Text();
-    int blockNotices = 0;
-    for (int round = 1; round <= 30000; ++round) {
-        const int noticesBefore = notices;
-        const int action = random.bounded(1000);
-        if (action < 980) {
-            const QString key = keys[random.bounded(keys.size())];
-            // Selecting to either end and typing would wipe out the text too often.
-            press(editor, !key.contains(u'+') && random.bounded(8) == 0 ? "Shift+" + key : key);
-        } else if (action < 999) {
-            QInputMethodEvent commit;
-            commit.setCommitString(QStringLiteral("\u00fc"));
-            QApplication::sendEvent(&editor, &commit);
-        } else if (random.bounded(2)) {
-            editor.clear();
-        } else {
-            editor.setText(QStringLiteral("new\r\ntext"));
-        }
-        // One key, one change: overwriting included.
-        QCOMPARE_LE(notices, noticesBefore + 1);
-        if (round % 250)
-            continue;
-        const QString text = editor.Text();
-        QCOMPARE(fromNotices, text);
-        QVERIFY(!text.contains(QChar::LineSeparator)); // Shift+Enter breaks the line too
-        // Every change since the last check is one step back, and forward again; each step
-        // leaves the caret at the end with nothing selected, and recounts the lines.
-        const int steps = notices - blockNotices;
-        for (const bool forward : {false, true}) {
-            for (int step = 0; step < steps; ++step)
-                forward ? document.Redo() : document.Undo();
-            const QString& stepped = forward ? text : blockText;
-            QCOMPARE(editor.Text(), stepped);
-            QCOMPARE(QPair(editor.SelStart(), editor.SelLength()),
-                     QPair(stepped.size(), qsizetype(0)));
-            QCOMPARE(document.LineCount, stepped.count(u"\r\n") + 1);
-        }
-        blockText = text;
-        blockNotices = notices;
-    }
-    QCOMPARE_GT(notices, 10000);
-}
-
-void DocumentTest::layoutPass()
-{
-    QMdiArea area;
-    frmDocument& document = openIn(area);
-    // Opens with the design client area; a status bar 5670 twips wide leaves panel 2 with
-    // 5670 - 350 - 3240.
-    QCOMPARE(document.widget()->size(), QSize(378, 300));
-    QCOMPARE(document.StatusBar1->panelWidth(2), 2080.0);
-
-    // In every window state the editor fills the client area above the docked status bar.
-    for (const auto show :
-         {&QWidget::show, &QWidget::showMaximized, &QWidget::showMinimized, &QWidget::showNormal}) {
-        (document.*show)();
-        if (document.isMinimized())
-            continue;
-        const QSize client = document.widget()->size();
-        QCOMPARE(document.rtfText->geometry(), QRect(0, 0, client.width(), client.height() - 17));
-        QCOMPARE(document.StatusBar1->geometry(),
-                 QRect(0, client.height() - 17, client.width(), 17));
-    }
-}
 
 QTEST_MAIN(DocumentTest)
 #include "tst_document.moc"
