@@ -1,19 +1,76 @@
+#include "BatchArgument.h"
+#include "FakeWine.h"
 #include "FileListBox.h"
 #include "FolderList.h"
 #include "LoadedWindows.h"
 #include "Project.h"
 #include "ProjectCommands.h"
 #include "ScriptedDialogs.h"
-#include "TestFiles.h"
+#include "TableRows.h"
 #include "Toolkit.h"
 #include "frmConvert.h"
 #include "frmDialog.h"
 #include "frmImport.h"
 #include "frmMain.h"
 #include "frmProject.h"
+#include "modShellExec.h"
 
 #include <QtWidgets>
 
+namespace {
+
+// The project's files; the lines of filer and of the compiler.
+const struct {
+    const char* tag;
+    QStringList files;
+    QByteArray groups;
+} makeBatRows[] = {
+    {"example",
+     {"main.c", "logo.pic", "root.inf", "util.c", "defs.h"},
+     "filer a logo.pic defs.h\r\nvcc main.c root.inf util.c filer.list"},
+    {"no files", {}, "filer a\r\nvcc filer.list"},
+    {"shortest names", {".c", "x.c", ".inf"}, "filer a\r\nvcc .c x.c .inf filer.list"},
+    {"endings are case-sensitive",
+     {"MAIN.C", "ROOT.INF", "a.cpp", "b.c.bak"},
+     "filer a MAIN.C ROOT.INF a.cpp b.c.bak\r\nvcc filer.list"},
+    {"duplicates kept",
+     {"a.c", "p.pic", "a.c", "p.pic"},
+     "filer a p.pic p.pic\r\nvcc a.c a.c filer.list"},
+    {"names the interpreter would split",
+     {"my file.c", "a&b.pic", "100%.pic", "a\tb.c"},
+     "filer a \"a&b.pic\" 100%%.pic\r\nvcc \"my file.c\" \"a\tb.c\" filer.list"},
+    // In the OEM page, in which the interpreter reads it, not the ANSI page (0xE9).
+    {"OEM page", {"caf\u00e9.c"}, "filer a\r\nvcc caf\x82.c filer.list"},
+};
+
+// The script; its folder in the test's folder, empty: the project has none; the wizard's field
+// or a project file's name; its value; what the message names.
+const struct {
+    const char* tag;
+    QString script, folder, field, value, problem;
+} refusalRows[] = {
+    // Refused, rather than written at the root of the file system.
+    {"make.bat, no folder", "make.bat", "", "b.c", "b.c",
+     "Cannot write make.bat: the project has no folder. Choose one in Project"},
+    {"make.bat, missing folder", "make.bat", "gone", "b.c", "b.c", "gone/make.bat\": "},
+    {"make.bat, CR LF", "make.bat", ".", "", "name\r\nb.c", "the project file \"name"},
+    {"make.bat, NUL", "make.bat", ".", "", QString("name") + QChar(0) + "b.c", "file \"name"},
+    {"make.bat, escape", "make.bat", ".", "", "name\x1b.pic", "file \"name"},
+    {"make.bat, huge", "make.bat", ".", "", "name" + QString(5'000'000, 'n') + "\n.c",
+     "file \"name"},
+    {"root.inf, no folder", "root.inf", "", "Text8", "",
+     "Cannot write root.inf: the project has no folder. Choose one in Project"},
+    {"root.inf, missing folder", "root.inf", "gone", "Text8", "", "gone/root.inf\": "},
+    {"Name", "root.inf", ".", "Text8", QString("De") + QChar(0) + "mo", "Name \""},
+    {"Version", "root.inf", ".", "Text7", "1\x1b", "Version \""},
+    {"App Type", "root.inf", ".", "Text5", "\f", "App Type (game/app) \""},
+    {"Halvos Version", "root.inf", ".", "Text6", QString(32000, 'v') + "\x1f", "Halvos Version \""},
+};
+
+} // namespace
+
+// The project's windows; the scripts they write (make.bat from the Explorer's Compile,
+// root.inf from the wizard's Create) and the shell that starts a script.
 class ProjectWindowsTest : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir; // shared: each test counts what it adds
@@ -47,6 +104,112 @@ private slots:
         Project::current().setProjectFolder(m_dir.path());
     }
 
+    void makeBatGroups_data() { addRows(makeBatRows); }
+    void makeBatGroups()
+    {
+        QFETCH(int, row);
+        const QString path = m_dir.filePath("make.bat");
+        putFile(path, QByteArray(500, 'z')); // replaced whole
+        Project::current().setFiles(makeBatRows[row].files);
+        ScriptedDialogs dialogs;
+        projectExplorer().mnuCompile->trigger();
+        QCOMPARE(contentOf(path), "@echo off\r\n" + makeBatRows[row].groups + "\r\n");
+        QCOMPARE(dialogs.messages.size(), 0);
+    }
+
+    void batchArguments_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("argument");
+        const struct {
+            const char *tag, *entry, *argument;
+        } rows[] = {
+            {"ordinary", "C:\\Proj\\logo_2.pic", "C:\\Proj\\logo_2.pic"},
+            {"empty", "", ""},
+            {"blank", "my logo.pic", "\"my logo.pic\""},
+            {"tab", "a\tb", "\"a\tb\""},
+            {"percent", "50%off", "50%%off"},
+            {"percent and blank", "%PATH% x", "\"%%PATH%% x\""},
+            // An inner quote must not end the quoting and let the rest run as a command.
+            {"quote", "a\"&calc", "\"a\"\"&calc\""},
+            // A C program takes a backslash before a quote as an escape.
+            {"backslash before a quote", "a\\\"b", "\"a\\\\\"\"b\""},
+            {"backslash at the end", "my\\dir \\", "\"my\\dir \\\\\""},
+        };
+        for (const auto& row : rows)
+            QTest::newRow(row.tag) << QString(row.entry) << QString(row.argument);
+        for (const char* special : {"&", "|", "<", ">", "^", "(", ")", ",", ";", "="}) {
+            const QString entry = QString("a%1b").arg(QLatin1String(special));
+            QTest::newRow(qPrintable(entry)) << entry << "\"" + entry + "\"";
+        }
+    }
+    void batchArguments()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, argument);
+        QCOMPARE(batchArgument(entry), argument);
+        // On the interpreter's own command line a % stays single.
+        QCOMPARE(commandLineArgument(entry), argument.replace("%%", "%"));
+    }
+
+    // Nothing is written, and nothing made in the folder, when a value cannot stand on a line.
+    void refusals_data() { addRows(refusalRows); }
+    void refusals()
+    {
+        QFETCH(int, row);
+        const auto& [tag, script, folder, field, value, problem] = refusalRows[row];
+        QTemporaryDir dir;
+        putFile(dir.filePath(script), "old");
+        Project::current().setProjectFolder(folder.isEmpty() ? folder : dir.filePath(folder));
+        ScriptedDialogs dialogs;
+        if (script == "make.bat") {
+            Project::current().setFiles({"main.c", value});
+            projectExplorer().mnuCompile->trigger();
+        } else {
+            frmDialog& dialog = m_windows.form<frmDialog>();
+            dialog.findChild<QLineEdit*>(field)->setText(value);
+            dialog.Command6_Click();
+            dialog.findChild<QLineEdit*>(field)->clear();
+        }
+        QCOMPARE(dialogs.messages.size(), 1);
+        const QString& text = dialogs.messages[0].text;
+        QVERIFY2(text.contains(problem) && text.size() < 300, qPrintable(text.left(300)));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{script});
+        QCOMPARE(contentOf(dir.filePath(script)), QByteArray("old"));
+    }
+
+    void shellOpenFile()
+    {
+        FakeWine wine;
+        const QString dir = m_dir.path();
+        QCOMPARE(ShellOpenFile(m_dir.filePath("missing.bat"), "", ""), 2);
+        putFile(m_dir.filePath("2piclaunch.bat"), "@echo off\r\n");
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(dir);
+        const qint32 result = ShellOpenFile("2piclaunch.bat", "", "");
+        QDir::setCurrent(previous);
+        QVERIFY(result > 32);
+        // Wine would escape the quotes of its arguments: the command line travels in a variable.
+        QCOMPARE(wine.waitForRun(),
+                 (QStringList{QDir(dir).canonicalPath(), "-all", "2piclaunch.bat", "cmd", "/c",
+                              "%LARKSPAN_COMMAND%"}));
+
+        // A program is started directly.
+        const QString program = m_dir.filePath("tool");
+        putFile(program, "#!/bin/sh\necho \"$@\" > \"$0.out\"\n");
+        QFile(program).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(ShellOpenFile(program, "", "one two") > 32);
+        QTRY_COMPARE(contentOf(program + ".out"), QByteArray("one two\n"));
+
+        // Without Wine a batch file cannot be started.
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(dir));
+        const qint32 withoutWine = ShellOpenFile(m_dir.filePath("2piclaunch.bat"), "", "");
+        qputenv("PATH", path);
+        QCOMPARE(withoutWine, 31);
+    }
+
     void explorer()
     {
         Project::current().setFiles({"a.c", "b.c", "c.c", "d.c", "e.c"});
@@ -64,15 +227,19 @@ private slots:
         QVERIFY(explorer.mnupopupe->isVisible());
         explorer.mnupopupe->hide();
 
+        // The files, and the one selected, after each removal.
+        const auto files = [&] {
+            return Project::current().Files().join(' ') + " @" +
+                   QString::number(explorer.List1->ListIndex());
+        };
         doubleClick(*explorer.List1, "b.c");
-        QCOMPARE(Project::current().Files(), (QStringList{"a.c", "c.c", "d.c", "e.c"}));
-        QCOMPARE(explorer.List1->ListIndex(), 1);
+        QCOMPARE(files(), QString("a.c c.c d.c e.c @1"));
         explorer.List1->setListIndex(3);
         explorer.mnuRemove_Click();
-        QCOMPARE(explorer.List1->ListIndex(), 2); // the new last one
+        QCOMPARE(files(), QString("a.c c.c d.c @2")); // the new last one
         explorer.List1->setListIndex(-1);
         explorer.mnuRemove_Click();
-        QCOMPARE(Project::current().Files(), (QStringList{"a.c", "c.c", "d.c"}));
+        QCOMPARE(files(), QString("a.c c.c d.c @-1"));
 
         Project::current().setFiles({});
         ScriptedDialogs dialogs;
@@ -100,9 +267,9 @@ private slots:
         explorer.mnuExita->trigger();
         QVERIFY(explorer.isHidden());
         QCOMPARE(&m_windows.form<frmProject>(), &explorer);
-        QCOMPARE(explorer.List1->ListCount(), 3);
 
         // The folder list follows neither the project folder nor the files in it until asked.
+        explorer.File2->Refresh(); // earlier tests added files
         const int before = explorer.File2->ListCount();
         putFile(m_dir.filePath("later.h"), "x");
         Project::current().setProjectFolder(QDir::tempPath());
@@ -114,12 +281,6 @@ private slots:
             explorer.File2->setPath(path);
             QCOMPARE(explorer.File2->ListCount(), 0);
         }
-
-        Project::current().setProjectFolder(m_dir.path());
-        Project::current().setFiles({"main.c", "logo.pic"});
-        explorer.mnuCompile->trigger();
-        QCOMPARE(contentOf(m_dir.filePath("make.bat")),
-                 QByteArray("@echo off\r\nfiler a logo.pic\r\nvcc main.c filer.list\r\n"));
     }
 
     void propertiesDialog()
@@ -127,9 +288,6 @@ private slots:
         frmDialog& dialog = m_windows.form<frmDialog>();
         dialog.show();
         QCOMPARE(state(dialog), QString("Frame1 10 10"));
-        dialog.windowHandle()->resize(800, 100);
-        QCoreApplication::processEvents();
-        QCOMPARE(dialog.size(), QSize(407, 208));
         // Labels widened to fit their text stay inside the frame of their page.
         for (const QLabel* label : dialog.findChildren<QLabel*>())
             QVERIFY2(label->geometry().right() < label->parentWidget()->width() - 1,
@@ -166,6 +324,22 @@ private slots:
             button ? QTest::mouseClick(button, Qt::LeftButton) : dialog.show();
             QCOMPARE(state(dialog), QString(expected));
         }
+
+        // The wizard's Create writes root.inf into the project folder and keeps the page.
+        dialog.Text5->setText("game");
+        dialog.Text8->setText(" Demo ");
+        dialog.Text7->setText("1.0");
+        dialog.Text6->setText("1.2");
+        dialog.Text4->setText("(c) Someone");
+        ScriptedDialogs dialogs;
+        dialog.Command6_Click();
+        QCOMPARE(contentOf(m_dir.filePath("sub/root.inf")),
+                 QByteArray(
+                     "game\r\n Demo \r\n\r\n\r\n\r\n\r\n Demo \r\n1.0\r\n1.2\r\n(c) Someone\r\n"));
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.messages[0].title + ": " + dialogs.messages[0].text,
+                 QString("LKS: Root.inf Created!"));
+        QCOMPARE(state(dialog), QString("Frame1 10 10"));
 
         // A project opened with the wizard option on turns the hidden dialog to the wizard, also
         // one made after; a new project does not turn the page back.
