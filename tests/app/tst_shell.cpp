@@ -22,408 +22,377 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
-
-LoadedWindows& loaded()
-{
-    return LoadedWindows::instance();
-}
-
-frmMain& mainForm()
-{
-    return *loaded().find<frmMain>();
-}
-
-// The editor's text with its selection in brackets, as "one [two]"; a caret alone is not shown.
-QString marked(const TextEditor& editor)
-{
-    QString text = editor.Text();
-    if (editor.SelLength() > 0)
-        text.insert(editor.SelStart() + editor.SelLength(), u']').insert(editor.SelStart(), u'[');
-    return text;
-}
-
-// The active document's editor, made to hold `text` when given, written as marked() shows it; in
-// "a[]" the caret follows the "a".
-TextEditor& editor(const char* text = nullptr)
-{
-    TextEditor& editor = *mainForm().activeDocument()->rtfText;
-    if (text) {
-        const QString written(text);
-        const qsizetype start = std::max<qsizetype>(written.indexOf(u'['), 0);
-        editor.setText(QString(written).remove(u'[').remove(u']'));
-        editor.setSelStart(start);
-        editor.setSelLength(std::max<qsizetype>(written.indexOf(u']') - start - 1, 0));
-    }
-    return editor;
-}
-
-// The main window alone, with one new C document.
-frmMain& mainWithOneDocument()
-{
-    frmMain& main = mainForm();
-    for (frmDocument* document : main.documents())
-        document->close();
-    for (QWidget* window : loaded().windows())
-        window->setVisible(window == &main);
-    main.mnuFileNewC_Click();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return main;
-}
-
-void clickSplashPanel()
-{
-    QTest::mouseClick(loaded().find<frmSplash>()->Frame1, Qt::LeftButton, {}, QPoint(4, 4));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-// The menus' captions and, in display order, the items that run a command.
-void walk(const QList<QAction*>& actions, QStringList& menus, QList<QAction*>& items)
-{
-    for (QAction* action : actions) {
-        if (action->menu()) {
-            menus.append(action->text());
-            walk(action->menu()->actions(), menus, items);
-        } else if (!action->isSeparator()) {
-            items.append(action);
-        }
-    }
-}
-
-// What a person sees of the program, a "part=value" each.
-QStringList observe(const ScriptedDialogs& dialogs)
-{
-    const frmMain& main = mainForm();
-    const frmDocument* document = main.activeDocument();
-    QStringList windows, asked;
-    for (const QWidget* window : loaded().windows()) {
-        if (window->isWindow() && window->isVisible() && window != &main)
-            windows.append(window->objectName());
-    }
-    windows.sort();
-    for (const FileDialogRequest& file : dialogs.fileDialogs)
-        asked.append(file.title + u' ' + file.filter.section(u'|', 0, 0));
-    for (const PrinterDialogRequest& printer : dialogs.printerDialogs)
-        asked.append(printer.title);
-    for (const MessageBoxRequest& message : dialogs.messages)
-        asked.append(message.title);
-    return {"docs=" + QString::number(main.documents().size()),
-            "doc=" + (document ? document->windowTitle() : QString()),
-            "text=" + (document ? marked(*document->rtfText) : QString()),
-            "clip=" + Toolkit::ClipboardGetText(),
-            "project=" + Project::current().ProjectName(),
-            "windows=" + windows.join(u','),
-            "asked=" + asked.join(u',')};
-}
-
-// The text of a PDF file as pdftotext (Debian package poppler-utils) lays it out.
-QString pdfText(const QString& pdf)
-{
-    QProcess pdftotext;
-    pdftotext.start("pdftotext", {"-layout", pdf, "-"});
-    if (!pdftotext.waitForFinished(20000))
-        return "pdftotext: " + pdftotext.errorString();
-    return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
-}
-
-} // namespace
-
 class ShellTest : public QObject {
     Q_OBJECT
 
+    static LoadedWindows& loaded() { return LoadedWindows::instance(); }
+    static frmMain& mainForm() { return *loaded().find<frmMain>(); }
+    static void flush() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    // The editor's text with its selection in brackets, as "one [two]"; a caret alone is not shown.
+    static QString marked(const TextEditor& editor)
+    {
+        QString text = editor.Text();
+        if (editor.SelLength() > 0)
+            text.insert(editor.SelStart() + editor.SelLength(), u']')
+                .insert(editor.SelStart(), u'[');
+        return text;
+    }
+
+    // The active document's editor, made to hold `text` when given, written as marked() shows it;
+    // in "a[]" the caret follows the "a".
+    static TextEditor& editor(const char* text = nullptr)
+    {
+        TextEditor& editor = *mainForm().activeDocument()->rtfText;
+        if (text) {
+            const QString written(text);
+            const qsizetype start = std::max<qsizetype>(written.indexOf(u'['), 0);
+            editor.setText(QString(written).remove(u'[').remove(u']'));
+            editor.setSelStart(start);
+            editor.setSelLength(std::max<qsizetype>(written.indexOf(u']') - start - 1, 0));
+        }
+        return editor;
+    }
+
+    // The main window alone, with one new C document.
+    static frmMain& mainWithOneDocument()
+    {
+        frmMain& main = mainForm();
+        for (frmDocument* document : main.documents())
+            document->close();
+        for (QWidget* window : loaded().windows())
+            window->setVisible(window == &main);
+        main.mnuFileNewC_Click();
+        flush();
+        return main;
+    }
+
+    // The menus' captions and, in display order, the items that run a command.
+    static void walk(const QList<QAction*>& actions, QStringList& menus, QList<QAction*>& items)
+    {
+        for (QAction* action : actions) {
+            if (action->menu()) {
+                menus.append(action->text());
+                walk(action->menu()->actions(), menus, items);
+            } else if (!action->isSeparator()) {
+                items.append(action);
+            }
+        }
+    }
+
+    // What a person sees of the program, a "part=value" each.
+    static QStringList observe(const ScriptedDialogs& dialogs)
+    {
+        const frmMain& main = mainForm();
+        const frmDocument* document = main.activeDocument();
+        QStringList windows, asked;
+        for (const QWidget* window : loaded().windows())
+            if (window->isWindow() && window->isVisible() && window != &main)
+                windows.append(window->objectName());
+        windows.sort();
+        for (const FileDialogRequest& file : dialogs.fileDialogs)
+            asked.append(file.title + u' ' + file.filter.section(u'|', 0, 0));
+        for (const PrinterDialogRequest& printer : dialogs.printerDialogs)
+            asked.append(printer.title);
+        for (const MessageBoxRequest& message : dialogs.messages)
+            asked.append(message.title);
+        return {"docs=" + QString::number(main.documents().size()),
+                "doc=" + (document ? document->windowTitle() : QString()),
+                "text=" + (document ? marked(*document->rtfText) : QString()),
+                "clip=" + Toolkit::ClipboardGetText(),
+                "project=" + Project::current().ProjectName(),
+                "windows=" + windows.join(u','),
+                "asked=" + asked.join(u',')};
+    }
+
+    // The text of a PDF file as pdftotext (Debian package poppler-utils) lays it out.
+    static QString pdfText(const QString& pdf)
+    {
+        QProcess pdftotext;
+        pdftotext.start("pdftotext", {"-layout", pdf, "-"});
+        if (!pdftotext.waitForFinished(20000))
+            return "pdftotext: " + pdftotext.errorString();
+        return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+    }
+
 private slots:
-    void init();
-    void theSplash();
-    void menuCommandsReachTheirHandlers();
-    void editCommands();
-    void printingAndPageSetup();
-    void help();
-    void everyControlHasAnAccessibleName();
-    void exitEndsTheProgram();
+    // Run alone, a test first starts the program as the tests before it would have.
+    void init()
+    {
+        if (!qstrcmp(QTest::currentTestFunction(), "theSplash"))
+            return;
+        if (!loaded().find<frmMain>())
+            theSplash();
+        // The menu keys work in the active window only.
+        mainForm().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&mainForm()));
+    }
+
+    // At start-up alone, then again from About.
+    void theSplash()
+    {
+        while (loaded().count() > 0)
+            loaded().unload(loaded().windows().constLast());
+        flush();
+        Main();
+        const auto clickPanel = [] {
+            QTest::mouseClick(loaded().find<frmSplash>()->Frame1, Qt::LeftButton, {}, QPoint(4, 4));
+            flush();
+        };
+        auto* splash = qobject_cast<frmSplash*>(loaded().windows().value(0));
+        QCOMPARE(loaded().count(), 1);
+        QVERIFY(splash && splash->isVisible());
+        QCOMPARE(splash->Image1->pixmap().deviceIndependentSize(), QSizeF(207, 254));
+        // Painted with as many pixels as the screen has, the pictures stay sharp.
+        QCOMPARE(splashPicture(2).size(), QSize(414, 508));
+        QCOMPARE(splashPicture(2).devicePixelRatio(), 2);
+        for (const QIcon& icon : {mainWindowIcon(), documentWindowIcon()})
+            QCOMPARE(icon.pixmap(QSize(16, 16), 2).size(), QSize(32, 32));
+        // A click on what the panel holds does nothing; one on the panel opens the main window.
+        for (QLabel* label : {splash->Label1, splash->Label2, splash->Label3, splash->Image1})
+            QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(3, 3));
+        QCOMPARE(loaded().find<frmMain>(), nullptr);
+        clickPanel();
+        QCOMPARE(loaded().find<frmSplash>(), nullptr);
+        frmMain& main = mainForm();
+        QVERIFY(main.isVisible());
+        // One empty document: About's window list below holds every document.
+        QCOMPARE(main.windowTitle() + " | " + main.activeDocument()->windowTitle() + " | " +
+                     editor().Text(),
+                 QString("Larkspan | C File - Larkspan | "));
+
+        // About shows the one panel, twice asked or not; a click closes it alone.
+        main.mnuHelpAbout_Click();
+        main.mnuHelpAbout_Click();
+        QCOMPARE(loaded().windows(),
+                 (QList<QWidget*>{&main, main.activeDocument(), loaded().find<frmSplash>()}));
+        clickPanel();
+        QCOMPARE(loaded().windows(), (QList<QWidget*>{&main, main.activeDocument()}));
+    }
+
+    // Every command of the menu, in display order, with what it does to the state below.
+    void menuCommandsReachTheirHandlers()
+    {
+        const char* const commands[][4] = {
+            {"mnuFileNewProject", "&Project", "", "project="},
+            {"mnuFileNewC", "&C Source File", "", "docs=2 text="},
+            {"mnuFileNewH", "&C Header File", "", "docs=3 doc=C Header File - Larkspan text="},
+            {"mnuFileNewRoot", "&Root File", "", "docs=4 doc=Root.inf - Larkspan text="},
+            {"mnuFileOpen", "&Open...", "Ctrl+O", "asked=Open C File (*.c)"},
+            {"mnuFileOpenProject", "Open Pro&ject", "", "asked=Open LKS Project Files (*.cpf)"},
+            {"mnuFileClose", "&Close", "", "docs=3 doc=C File - Larkspan"},
+            {"mnuFileSave", "&Save", "Ctrl+S", "asked=Save C File (*.c)"},
+            {"mnuFileSaveProject", "&Save P&roject", "", "asked=Save As LKS Project Files (*.cpf)"},
+            {"mnuFileSaveAs", "Save &As...", "", "asked=Save As C File (*.c)"},
+            {"mnuFilePageSetup", "Page Set&up...", "", "asked=Page Setup"},
+            {"mnuFilePrint", "&Print...", "Ctrl+P", "asked=Print"},
+            {"mnuFileExit", "E&xit", "", "(exitEndsTheProgram)"},
+            {"mnuEditUndo", "&Undo", "Ctrl+Z", "text="},
+            {"mnuEditRedo", "&Redo", "Ctrl+Y", "text=one two"},
+            {"mnuEditCut", "Cu&t", "Ctrl+X; Shift+Del", "text=e clip=on"},
+            {"mnuEditCopy", "&Copy", "Ctrl+C; Ctrl+Ins", "clip=on"},
+            {"mnuEditPaste", "&Paste", "Ctrl+V; Shift+Ins", "text=clipe"},
+            {"mnuEditSelectAll", "&Select All", "Ctrl+A", "text=[one]"},
+            {"mnuViewAll", "&All Windows", "", ""},
+            {"mnuViewProject", "&Project Explorer", "", "windows=frmProject"},
+            {"mnuHelpContents", "&Contents", "", "asked=Larkspan"},
+            {"mnuHelpSearchForHelpOn", "&Search For Help On...", "", "asked=Larkspan"},
+            {"mnuHelpAbout", "&About ", "", "windows=frmProject,frmSplash"},
+        };
+        frmMain& main = mainWithOneDocument();
+        QStringList menus;
+        QList<QAction*> items;
+        walk(main.menuBar()->actions(), menus, items);
+        QCOMPARE(menus.join(u' '), QString("&File &New &Edit &View &Help"));
+        QCOMPARE(items.size(), std::size(commands));
+        for (qsizetype i = 0; i < items.size(); ++i) {
+            const auto& [name, caption, keys, effect] = commands[i];
+            QAction& item = *items[i];
+            QCOMPARE(item.objectName() + u' ' + item.text() + u' ' +
+                         QKeySequence::listToString(item.shortcuts()),
+                     QString(name) + u' ' + caption + u' ' + keys);
+            if (item.objectName() == u"mnuFileExit")
+                continue;
+            // The item, then each of its keys, from the same state.
+            QSignalSpy triggered(&item, &QAction::triggered);
+            for (qsizetype way = 0; way <= item.shortcuts().size(); ++way) {
+                ScriptedDialogs dialogs;
+                // Two undo steps, the second undone, and "on" selected.
+                Project::current().setProjectName("demo");
+                Toolkit::ClipboardSetText("clip");
+                for (const char* text : {"", "one", "one two"})
+                    editor().setText(text);
+                main.activeDocument()->Undo();
+                editor().setSelStart(0);
+                editor().setSelLength(2);
+                const QStringList before = observe(dialogs);
+                way == 0 ? item.trigger()
+                         : QTest::keySequence(&editor(), item.shortcuts()[way - 1]);
+                QCOMPARE(triggered.count(), way + 1);
+                flush();
+                QStringList changed = observe(dialogs);
+                changed.removeIf([&](const QString& part) { return before.contains(part); });
+                QCOMPARE(changed.join(u' '), QString(effect));
+            }
+        }
+        QCOMPARE(loaded().find<frmProject>()->findChild<QMenuBar*>(), nullptr);
+    }
+
+    // Each command from its own text and clipboard, with the menu bar focused; a change is one undo
+    // step.
+    void editCommands()
+    {
+        const char* const steps[][5] = {
+            // command, text, clipboard, then both after
+            {"Paste", "a[]", "pasted", "apasted", "pasted"},
+            {"Paste", "[one]\r\ntwo", "", "\r\ntwo", ""},
+            {"Copy", "[one\r\ntwo]", "x", "[one\r\ntwo]", "one\r\ntwo"},
+            {"Copy", "one\r\ntwo", "x", "one\r\ntwo", ""},
+            {"Cut", "one\r\ntwo", "x", "one\r\ntwo", ""},
+            {"Cut", "[one\r\n]two", "x", "two", "one\r\n"},
+            {"SelectAll", "", "x", "", "x"},
+        };
+        frmMain& main = mainForm();
+        for (const auto& [command, text, clip, after, clipAfter] : steps) {
+            TextEditor& edit = editor(text);
+            Toolkit::ClipboardSetText(clip);
+            main.menuBar()->setFocus();
+            main.findChild<QAction*>(QString("mnuEdit") + command)->trigger();
+            const QString row = QString(command) + " on " + text + ": ";
+            QCOMPARE(row + marked(edit) + " clip=" + Toolkit::ClipboardGetText(),
+                     row + after + " clip=" + clipAfter);
+            QVERIFY2(QApplication::focusWidget() == &edit, qPrintable(row));
+            const QString unmarked = QString(text).remove(u'[').remove(u']');
+            if (edit.Text() != unmarked) {
+                main.mnuEditUndo_Click();
+                QCOMPARE(row + edit.Text(), row + unmarked);
+            }
+        }
+
+        // While another top-level window is active the menu keys do nothing.
+        main.mnuViewProject_Click();
+        QVERIFY(QTest::qWaitForWindowActive(&projectExplorer()));
+        QSignalSpy paste(main.findChild<QAction*>("mnuEditPaste"), &QAction::triggered);
+        QTest::keyClick(&projectExplorer(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(paste.count(), 0);
+    }
+
+    // What is printed follows the editor's selection, not the range picked in the dialog.
+    void printingAndHelp()
+    {
+        frmMain& main = mainForm();
+        QTemporaryDir dir;
+        ScriptedDialogs dialogs;
+        editor("first line\r\n[second line]\r\nthird line");
+        dialogs.answerPrinter(true, dir.filePath("selection.pdf"), false);
+        main.mnuFilePrint_Click();
+        main.mnuFilePageSetup_Click();
+        editor().setSelStart(0);
+        dialogs.answerPrinter(true, dir.filePath("whole.pdf"), true);
+        main.mnuFilePrint_Click();
+        dialogs.answerPrinter(false);
+        editor().setSelLength(5);
+        main.mnuFilePrint_Click();
+        // Page Setup keeps the options the last Print set.
+        QStringList asked;
+        for (const PrinterDialogRequest& printer : dialogs.printerDialogs)
+            asked.append(QString::number(printer.options) + (printer.cancelError ? "+cancel" : ""));
+        QCOMPARE(asked.join(u' '), QString("265+cancel 265+cancel 264+cancel 265+cancel"));
+        // The printouts hold a page number each; the cancelled Print, of "first", made none.
+        QCOMPARE(pdfText(dir.filePath("selection.pdf")), QString("second line 1"));
+        QCOMPARE(pdfText(dir.filePath("whole.pdf")),
+                 QString("first line second line third line 1"));
+
+        // Qt shows a maximised document's caption in the main window's title meanwhile.
+        main.activeDocument()->showMaximized();
+        main.mnuHelpContents_Click();
+        main.activeDocument()->showNormal();
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(
+            dialogs.messages[0].title + ": " + dialogs.messages[0].text,
+            QString("Larkspan: Unable to display Help Contents. There is no Help associated with "
+                    "this project."));
+        QCOMPARE(dialogs.messages[0].icon, MsgBoxIcon::Information);
+    }
+
+    void everyControlHasAnAccessibleName()
+    {
+        frmMain& main = mainWithOneDocument();
+        // Every control the keyboard reaches in each window, on hidden pages too, as a screen
+        // reader names it.
+        QStringList names;
+        for (QWidget* window : std::initializer_list<QWidget*>{
+                 &loaded().form<frmConvert>(), &loaded().form<frmDialog>(),
+                 &loaded().form<frmImport>(), &main, &loaded().form<frmProject>(),
+                 &loaded().form<frmSplash>()}) {
+            window->show();
+            QStringList controls;
+            for (QWidget* control : window->findChildren<QWidget*>())
+                if (control->window() == window && control->focusPolicy() & Qt::TabFocus)
+                    controls.append(
+                        control->objectName() + ' ' +
+                        QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name));
+            controls.sort();
+            if (!controls.isEmpty())
+                names.append(window->objectName() + ": " + controls.join(", "));
+        }
+        // On Linux, Qt names a drop-down list by its choice.
+        const QString drive = loaded().form<frmImport>().Drive1->currentText();
+        QCOMPARE(names,
+                 QStringList(
+                     {"frmConvert: Command1 Convert, Command2 Cancel, File1 Convert, Text1 To",
+                      "frmDialog: Command1 Project Properties, Command3 Config Root.inf, "
+                      "Command4 OK, Command5 OK, Command6 Create, Dir1 Project folder, "
+                      "Option1 Use Root.inf file and compile with project, Option2 Create "
+                      "Root.inf file using Wizard, Text1 Project Name, Text2 Output App Name, "
+                      "Text3 Output Path:, Text4 Copyright Info, Text5 App Type (game/app), "
+                      "Text6 Halvos Version, Text7 Version, Text8 Name",
+                      "frmImport: Command1 Import To Project, Dir1 Source folder, Drive1 " + drive +
+                          ", File1 Source file",
+                      "frmMain: frmDocument C File - Larkspan, rtfText Editor: C File - Larkspan",
+                      "frmProject: File2 Project Folder, List1 Project Files:"}));
+        // The editor's name follows its document's caption.
+        main.activeDocument()->setWindowTitle("/home/me/main.c");
+        QCOMPARE(QAccessible::queryAccessibleInterface(&editor())->text(QAccessible::Name),
+                 QString("Editor: /home/me/main.c"));
+    }
+
+    void exitEndsTheProgram()
+    {
+        frmMain& main = mainForm();
+        QSignalSpy ended(&loaded(), &LoadedWindows::allUnloaded);
+        QTest::keyClicks(&editor(), "unsaved");
+        main.mnuFileNewH_Click();
+        // Scrolling the smaller workspace brings the new window's status bar in.
+        main.resize(main.width() - 80, main.height() - 80);
+        QMdiArea& workspace = *main.findChild<QMdiArea*>();
+        workspace.verticalScrollBar()->setValue(workspace.verticalScrollBar()->maximum());
+        const QWidget& status = *main.activeDocument()->findChild<QWidget*>("StatusBar1");
+        QCOMPARE_LE(status.mapTo(workspace.viewport(), QPoint(0, status.height())).y(),
+                    workspace.viewport()->height());
+        loaded().form<frmDialog>().show();
+        ScriptedDialogs dialogs;
+        // With no document, the document commands do nothing; Page Setup still shows its dialog.
+        main.mnuFileClose_Click();
+        main.mnuFileClose_Click();
+        flush();
+        Toolkit::ClipboardSetText("kept");
+        for (const char* command : {"FilePrint", "EditUndo", "EditRedo", "EditCut", "EditCopy",
+                                    "EditPaste", "EditSelectAll", "FilePageSetup"})
+            main.findChild<QAction*>(QString("mnu") + command)->trigger();
+        QCOMPARE(observe(dialogs).filter(QRegularExpression("^(docs|clip|asked)=")).join(u' '),
+                 QString("docs=0 clip=kept asked=Page Setup"));
+        main.mnuFileNewC_Click();
+        QTest::keyClicks(&editor(), "unsaved too");
+
+        main.showMinimized();
+        main.findChild<QAction*>("mnuFileExit")->trigger();
+        flush();
+        QCOMPARE(dialogs.messages.size() + dialogs.fileDialogs.size(), 0);
+        QCOMPARE(loaded().count(), 0);
+        QCOMPARE(ended.count(), 1);
+    }
 };
-
-// Run alone, a test first starts the program as the tests before it would have.
-void ShellTest::init()
-{
-    if (!qstrcmp(QTest::currentTestFunction(), "theSplash"))
-        return;
-    if (!loaded().find<frmMain>())
-        theSplash();
-    // The menu keys work in the active window only.
-    mainForm().activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&mainForm()));
-}
-
-// At start-up alone, then again from About.
-void ShellTest::theSplash()
-{
-    while (loaded().count() > 0)
-        loaded().unload(loaded().windows().constLast());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    Main();
-    auto* splash = qobject_cast<frmSplash*>(loaded().windows().value(0));
-    QCOMPARE(loaded().count(), 1);
-    QVERIFY(splash && splash->isVisible());
-    QCOMPARE(splash->Image1->pixmap().deviceIndependentSize(), QSizeF(207, 254));
-    // Painted with as many pixels as the screen has, the pictures stay sharp.
-    QCOMPARE(splashPicture(2).size(), QSize(414, 508));
-    QCOMPARE(splashPicture(2).devicePixelRatio(), 2);
-    for (const QIcon& icon : {mainWindowIcon(), documentWindowIcon()})
-        QCOMPARE(icon.pixmap(QSize(16, 16), 2).size(), QSize(32, 32));
-    // A click on what the panel holds does nothing; one on the panel opens the main window.
-    for (QLabel* label : {splash->Label1, splash->Label2, splash->Label3, splash->Image1})
-        QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(3, 3));
-    QCOMPARE(loaded().find<frmMain>(), nullptr);
-    clickSplashPanel();
-    QCOMPARE(loaded().find<frmSplash>(), nullptr);
-    frmMain& main = mainForm();
-    QVERIFY(main.isVisible());
-    QCOMPARE(main.windowTitle(), QString("Larkspan"));
-    QCOMPARE(main.documents().size(), 1);
-    QCOMPARE(main.activeDocument()->windowTitle(), QString("C File - Larkspan"));
-    QCOMPARE(editor().Text(), QString());
-
-    // About shows the one panel, twice asked or not; a click closes it alone.
-    main.mnuHelpAbout_Click();
-    main.mnuHelpAbout_Click();
-    QCOMPARE(loaded().windows(),
-             (QList<QWidget*>{&main, main.activeDocument(), loaded().find<frmSplash>()}));
-    clickSplashPanel();
-    QCOMPARE(loaded().windows(), (QList<QWidget*>{&main, main.activeDocument()}));
-}
-
-// Every command of the menu, in display order, with what it does to the state below.
-void ShellTest::menuCommandsReachTheirHandlers()
-{
-    const char* const commands[][4] = {
-        {"mnuFileNewProject", "&Project", "", "project="},
-        {"mnuFileNewC", "&C Source File", "", "docs=2 text="},
-        {"mnuFileNewH", "&C Header File", "", "docs=3 doc=C Header File - Larkspan text="},
-        {"mnuFileNewRoot", "&Root File", "", "docs=4 doc=Root.inf - Larkspan text="},
-        {"mnuFileOpen", "&Open...", "Ctrl+O", "asked=Open C File (*.c)"},
-        {"mnuFileOpenProject", "Open Pro&ject", "", "asked=Open LKS Project Files (*.cpf)"},
-        {"mnuFileClose", "&Close", "", "docs=3 doc=C File - Larkspan"},
-        {"mnuFileSave", "&Save", "Ctrl+S", "asked=Save C File (*.c)"},
-        {"mnuFileSaveProject", "&Save P&roject", "", "asked=Save As LKS Project Files (*.cpf)"},
-        {"mnuFileSaveAs", "Save &As...", "", "asked=Save As C File (*.c)"},
-        {"mnuFilePageSetup", "Page Set&up...", "", "asked=Page Setup"},
-        {"mnuFilePrint", "&Print...", "Ctrl+P", "asked=Print"},
-        {"mnuFileExit", "E&xit", "", "(exitEndsTheProgram)"},
-        {"mnuEditUndo", "&Undo", "Ctrl+Z", "text="},
-        {"mnuEditRedo", "&Redo", "Ctrl+Y", "text=one two"},
-        {"mnuEditCut", "Cu&t", "Ctrl+X; Shift+Del", "text=e clip=on"},
-        {"mnuEditCopy", "&Copy", "Ctrl+C; Ctrl+Ins", "clip=on"},
-        {"mnuEditPaste", "&Paste", "Ctrl+V; Shift+Ins", "text=clipe"},
-        {"mnuEditSelectAll", "&Select All", "Ctrl+A", "text=[one]"},
-        {"mnuViewAll", "&All Windows", "", ""},
-        {"mnuViewProject", "&Project Explorer", "", "windows=frmProject"},
-        {"mnuHelpContents", "&Contents", "", "asked=Larkspan"},
-        {"mnuHelpSearchForHelpOn", "&Search For Help On...", "", "asked=Larkspan"},
-        {"mnuHelpAbout", "&About ", "", "windows=frmProject,frmSplash"},
-    };
-    frmMain& main = mainWithOneDocument();
-    QStringList menus;
-    QList<QAction*> items;
-    walk(main.menuBar()->actions(), menus, items);
-    QCOMPARE(menus.join(u' '), QString("&File &New &Edit &View &Help"));
-    QCOMPARE(items.size(), std::size(commands));
-    for (qsizetype i = 0; i < items.size(); ++i) {
-        const auto& [name, caption, keys, effect] = commands[i];
-        QAction& item = *items[i];
-        QCOMPARE(item.objectName() + u' ' + item.text() + u' ' +
-                     QKeySequence::listToString(item.shortcuts()),
-                 QString(name) + u' ' + caption + u' ' + keys);
-        if (item.objectName() == u"mnuFileExit")
-            continue;
-        // The item, then each of its keys, from the same state.
-        QSignalSpy triggered(&item, &QAction::triggered);
-        for (qsizetype way = 0; way <= item.shortcuts().size(); ++way) {
-            ScriptedDialogs dialogs;
-            // Two undo steps, the second undone, and "on" selected.
-            Project::current().setProjectName("demo");
-            Toolkit::ClipboardSetText("clip");
-            for (const char* text : {"", "one", "one two"})
-                editor().setText(text);
-            main.activeDocument()->Undo();
-            editor().setSelStart(0);
-            editor().setSelLength(2);
-            const QStringList before = observe(dialogs);
-            way == 0 ? item.trigger() : QTest::keySequence(&editor(), item.shortcuts()[way - 1]);
-            QCOMPARE(triggered.count(), way + 1);
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            QStringList changed = observe(dialogs);
-            changed.removeIf([&](const QString& part) { return before.contains(part); });
-            QCOMPARE(changed.join(u' '), QString(effect));
-        }
-    }
-    QCOMPARE(loaded().find<frmProject>()->findChild<QMenuBar*>(), nullptr);
-}
-
-// Each command from its own text and clipboard, with the menu bar focused; a change is one undo
-// step.
-void ShellTest::editCommands()
-{
-    const char* const steps[][5] = {
-        // command, text, clipboard, then both after
-        {"Paste", "a[]", "pasted", "apasted", "pasted"},
-        {"Paste", "[one]\r\ntwo", "", "\r\ntwo", ""},
-        {"Copy", "[one\r\ntwo]", "x", "[one\r\ntwo]", "one\r\ntwo"},
-        {"Copy", "one\r\ntwo", "x", "one\r\ntwo", ""},
-        {"Cut", "one\r\ntwo", "x", "one\r\ntwo", ""},
-        {"Cut", "[one\r\n]two", "x", "two", "one\r\n"},
-        {"SelectAll", "", "x", "", "x"},
-    };
-    frmMain& main = mainForm();
-    for (const auto& [command, text, clip, after, clipAfter] : steps) {
-        TextEditor& edit = editor(text);
-        Toolkit::ClipboardSetText(clip);
-        main.menuBar()->setFocus();
-        main.findChild<QAction*>(QString("mnuEdit") + command)->trigger();
-        const QString row = QString(command) + " on " + text + ": ";
-        QCOMPARE(row + marked(edit) + " clip=" + Toolkit::ClipboardGetText(),
-                 row + after + " clip=" + clipAfter);
-        QVERIFY2(QApplication::focusWidget() == &edit, qPrintable(row));
-        const QString unmarked = QString(text).remove(u'[').remove(u']');
-        if (edit.Text() != unmarked) {
-            main.mnuEditUndo_Click();
-            QCOMPARE(row + edit.Text(), row + unmarked);
-        }
-    }
-
-    // While another top-level window is active the menu keys do nothing.
-    main.mnuViewProject_Click();
-    frmProject& explorer = *loaded().find<frmProject>();
-    QVERIFY(QTest::qWaitForWindowActive(&explorer));
-    QSignalSpy paste(main.findChild<QAction*>("mnuEditPaste"), &QAction::triggered);
-    QTest::keyClick(&explorer, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(paste.count(), 0);
-}
-
-// What is printed follows the editor's selection, not the range picked in the dialog.
-void ShellTest::printingAndPageSetup()
-{
-    frmMain& main = mainForm();
-    QTemporaryDir dir;
-    ScriptedDialogs dialogs;
-    editor("first line\r\n[second line]\r\nthird line");
-    dialogs.answerPrinter(true, dir.filePath("selection.pdf"), false);
-    main.mnuFilePrint_Click();
-    main.mnuFilePageSetup_Click();
-    editor().setSelStart(0);
-    dialogs.answerPrinter(true, dir.filePath("whole.pdf"), true);
-    main.mnuFilePrint_Click();
-    dialogs.answerPrinter(false);
-    main.mnuFilePrint_Click();
-    // Page Setup keeps the options the last Print set.
-    QStringList asked;
-    for (const PrinterDialogRequest& printer : dialogs.printerDialogs)
-        asked.append(QString::number(printer.options) + (printer.cancelError ? "+cancel" : ""));
-    QCOMPARE(asked.join(u' '), QString("265+cancel 265+cancel 264+cancel 264+cancel"));
-    // The printouts hold a page number each; the cancelled Print made none.
-    QCOMPARE(pdfText(dir.filePath("selection.pdf")), QString("second line 1"));
-    QCOMPARE(pdfText(dir.filePath("whole.pdf")), QString("first line second line third line 1"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
-}
-
-void ShellTest::help()
-{
-    frmMain& main = mainForm();
-    ScriptedDialogs dialogs;
-    // Qt shows a maximised document's caption in the main window's title meanwhile.
-    main.activeDocument()->showMaximized();
-    main.mnuHelpContents_Click();
-    main.activeDocument()->showNormal();
-    QCOMPARE(dialogs.messages.size(), 1);
-    QCOMPARE(dialogs.messages[0].title + ": " + dialogs.messages[0].text,
-             QString("Larkspan: Unable to display Help Contents. There is no Help associated with "
-                     "this project."));
-    QCOMPARE(dialogs.messages[0].icon, MsgBoxIcon::Information);
-}
-
-void ShellTest::everyControlHasAnAccessibleName()
-{
-    frmMain& main = mainWithOneDocument();
-    LoadedWindows& windows = loaded();
-    main.mnuHelpAbout_Click();
-    for (QWidget* window :
-         std::initializer_list<QWidget*>{&windows.form<frmProject>(), &windows.form<frmDialog>(),
-                                         &windows.form<frmImport>(), &windows.form<frmConvert>()})
-        window->show();
-    // Every control the keyboard reaches in each window, on hidden pages too, as a screen reader
-    // names it.
-    QStringList names;
-    for (QWidget* window : windows.windows()) {
-        QStringList controls;
-        for (QWidget* control : window->findChildren<QWidget*>()) {
-            if (control->window() == window && control->focusPolicy() & Qt::TabFocus)
-                controls.append(
-                    control->objectName() + ' ' +
-                    QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name));
-        }
-        controls.sort();
-        if (!controls.isEmpty())
-            names.append(window->objectName() + ": " + controls.join(", "));
-    }
-    names.sort();
-    // On Linux, Qt names a drop-down list by its choice.
-    const QString drive = windows.form<frmImport>().Drive1->currentText();
-    QCOMPARE(
-        names,
-        QStringList({"frmConvert: Command1 Convert, Command2 Cancel, File1 Convert, Text1 To",
-                     "frmDialog: Command1 Project Properties, Command3 Config Root.inf, "
-                     "Command4 OK, Command5 OK, Command6 Create, Dir1 Project folder, "
-                     "Option1 Use Root.inf file and compile with project, Option2 Create "
-                     "Root.inf file using Wizard, Text1 Project Name, Text2 Output App Name, "
-                     "Text3 Output Path:, Text4 Copyright Info, Text5 App Type (game/app), "
-                     "Text6 Halvos Version, Text7 Version, Text8 Name",
-                     "frmImport: Command1 Import To Project, Dir1 Source folder, Drive1 " + drive +
-                         ", File1 Source file",
-                     "frmMain: frmDocument C File - Larkspan, rtfText Editor: C File - Larkspan",
-                     "frmProject: File2 Project Folder, List1 Project Files:"}));
-    // The editor's name follows its document's caption.
-    main.activeDocument()->setWindowTitle("/home/me/main.c");
-    QCOMPARE(QAccessible::queryAccessibleInterface(&editor())->text(QAccessible::Name),
-             QString("Editor: /home/me/main.c"));
-}
-
-void ShellTest::exitEndsTheProgram()
-{
-    frmMain& main = mainForm();
-    QSignalSpy ended(&loaded(), &LoadedWindows::allUnloaded);
-    QTest::keyClicks(&editor(), "unsaved");
-    main.mnuFileNewH_Click();
-    // Scrolling the smaller workspace brings the new window's status bar in.
-    main.resize(main.width() - 80, main.height() - 80);
-    QMdiArea& workspace = *main.findChild<QMdiArea*>();
-    workspace.verticalScrollBar()->setValue(workspace.verticalScrollBar()->maximum());
-    const QWidget& status = *main.activeDocument()->findChild<QWidget*>("StatusBar1");
-    QCOMPARE_LE(status.mapTo(workspace.viewport(), QPoint(0, status.height())).y(),
-                workspace.viewport()->height());
-    loaded().form<frmDialog>().show();
-    ScriptedDialogs dialogs;
-    // With no document, the document commands do nothing; Page Setup still shows its dialog.
-    main.mnuFileClose_Click();
-    main.mnuFileClose_Click();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(main.documents().size(), 0);
-    Toolkit::ClipboardSetText("kept");
-    for (const char* command :
-         {"FilePrint", "EditUndo", "EditRedo", "EditCut", "EditCopy", "EditPaste", "EditSelectAll"})
-        main.findChild<QAction*>(QString("mnu") + command)->trigger();
-    QCOMPARE(dialogs.printerDialogs.size(), 0);
-    QCOMPARE(Toolkit::ClipboardGetText(), QString("kept"));
-    main.mnuFilePageSetup_Click();
-    QCOMPARE(dialogs.printerDialogs.size(), 1);
-    main.mnuFileNewC_Click();
-    QTest::keyClicks(&editor(), "unsaved too");
-
-    main.showMinimized();
-    main.findChild<QAction*>("mnuFileExit")->trigger();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(dialogs.messages.size() + dialogs.fileDialogs.size(), 0);
-    QCOMPARE(loaded().count(), 0);
-    QCOMPARE(ended.count(), 1);
-}
 
 QTEST_MAIN(ShellTest)
 #include "tst_shell.moc"
