@@ -29,13 +29,9 @@ const struct {
      {"main.c", "logo.pic", "root.inf", "util.c", "defs.h"},
      "filer a logo.pic defs.h\r\nvcc main.c root.inf util.c filer.list"},
     {"no files", {}, "filer a\r\nvcc filer.list"},
-    {"shortest names", {".c", "x.c", ".inf"}, "filer a\r\nvcc .c x.c .inf filer.list"},
-    {"endings are case-sensitive",
-     {"MAIN.C", "ROOT.INF", "a.cpp", "b.c.bak"},
-     "filer a MAIN.C ROOT.INF a.cpp b.c.bak\r\nvcc filer.list"},
-    {"duplicates kept",
-     {"a.c", "p.pic", "a.c", "p.pic"},
-     "filer a p.pic p.pic\r\nvcc a.c a.c filer.list"},
+    {"duplicates kept, endings case-sensitive",
+     {"a.c", "p.pic", "a.c", "p.pic", "MAIN.C", "ROOT.INF", "b.c.bak"},
+     "filer a p.pic p.pic MAIN.C ROOT.INF b.c.bak\r\nvcc a.c a.c filer.list"},
     {"names the interpreter would split",
      {"my file.c", "a&b.pic", "100%.pic", "a\tb.c"},
      "filer a \"a&b.pic\" 100%%.pic\r\nvcc \"my file.c\" \"a\tb.c\" filer.list"},
@@ -125,10 +121,6 @@ private slots:
             const char *tag, *entry, *argument;
         } rows[] = {
             {"ordinary", "C:\\Proj\\logo_2.pic", "C:\\Proj\\logo_2.pic"},
-            {"empty", "", ""},
-            {"blank", "my logo.pic", "\"my logo.pic\""},
-            {"tab", "a\tb", "\"a\tb\""},
-            {"percent", "50%off", "50%%off"},
             {"percent and blank", "%PATH% x", "\"%%PATH%% x\""},
             // An inner quote must not end the quoting and let the rest run as a command.
             {"quote", "a\"&calc", "\"a\"\"&calc\""},
@@ -138,7 +130,7 @@ private slots:
         };
         for (const auto& row : rows)
             QTest::newRow(row.tag) << QString(row.entry) << QString(row.argument);
-        for (const char* special : {"&", "|", "<", ">", "^", "(", ")", ",", ";", "="}) {
+        for (const char* special : {" ", "\t", "&", "|", "<", ">", "^", "(", ")", ",", ";", "="}) {
             const QString entry = QString("a%1b").arg(QLatin1String(special));
             QTest::newRow(qPrintable(entry)) << entry << "\"" + entry + "\"";
         }
@@ -293,7 +285,6 @@ private slots:
             QVERIFY2(label->geometry().right() < label->parentWidget()->width() - 1,
                      qPrintable(label->objectName()));
 
-        QCOMPARE(dialog.Text3->text(), m_dir.path());
         Project::current().setOutputAppName("demo.app");
         QCOMPARE(dialog.Text2->text(), QString("demo.app"));
         // A single-line box keeps a pasted text up to its first line break.
