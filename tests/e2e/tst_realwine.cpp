@@ -49,9 +49,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("locale");
         QTest::addColumn<QString>("name");
-        QTest::newRow("blanks") << QByteArray("C.UTF-8") << "my  logo";
-        QTest::newRow("& | < >") << QByteArray("C.UTF-8") << "a & b|c<d>e";
-        QTest::newRow("^ ( ) , ; =") << QByteArray("C.UTF-8") << "x^y (1) a,b;c=d";
+        QTest::newRow("blanks & | < > ^ ( ) , ; =")
+            << QByteArray("C.UTF-8") << "my  logo & b|c<d>e x^y (1) a,b;c=d";
         QTest::newRow("% !") << QByteArray("C.UTF-8") << "100% %PATH% x% wow! !PATH!";
         QTest::newRow("quotes") << QByteArray("C.UTF-8") << "\"q\" & \"x\" y";
         QTest::newRow("caf\u00e9, 437") << QByteArray("C.UTF-8") << "caf\u00e9";
@@ -80,7 +79,6 @@ private slots:
         convert.Command1_Click();
         const QString dos = "Z:" + QString(m_project).replace('/', '\\') + '\\'; // Wine's name
         QCOMPARE(argumentsIn(m_project + "/2pic.log"), (QStringList{dos + name, dos + "logo.bmp"}));
-        QCOMPARE(dialogs.messages.size(), 0);
     }
 
     void parametersRunNothing()

@@ -13,7 +13,7 @@
 
 // Answers the program's dialogs from a script and records what each one asked. It takes the
 // place of the real dialogs while it lives. A dialog with no answer left is cancelled (a
-// message box gets OK) and counted in unanswered.
+// message box gets OK).
 class ScriptedDialogs : public DialogService {
 public:
     ScriptedDialogs() = default;
@@ -56,14 +56,12 @@ public:
     QList<MessageBoxRequest> messages;
     QList<FileDialogRequest> fileDialogs;
     QList<PrinterDialogRequest> printerDialogs;
-    int unanswered = 0;
 
 private:
     using PrinterAnswer = std::function<bool(QPrinter&)>;
     template <typename T>
     T next(QQueue<T>& answers, const T& cancel)
     {
-        unanswered += answers.isEmpty();
         return answers.isEmpty() ? cancel : answers.dequeue();
     }
 
