@@ -1,3 +1,4 @@
+#include "MarkedText.h"
 #include "Project.h"
 #include "ScriptedDialogs.h"
 #include "StatusBar.h"
@@ -26,14 +27,6 @@
 namespace {
 
 using Sci = QsciScintillaBase;
-
-// The text with the selection in brackets, as SelStart, SelLength and SelText give it.
-QString shown(const TextEditor& editor)
-{
-    const QString text = editor.Text();
-    return text.left(editor.SelStart()) + '[' + editor.SelText() + ']' +
-           text.mid(editor.SelStart() + editor.SelLength());
-}
 
 // Presses keys named as in a menu ("Ctrl+End"), one after the other.
 void press(TextEditor& editor, const QString& names)
@@ -131,11 +124,11 @@ private slots:
         // Replacing the selection leaves the caret after the new text; positions past the end
         // or between CR and LF are held to the text.
         editor.setSelText("-\r\n+");
-        QCOMPARE(shown(editor), QString("ab-\r\n+[]\r\nef"));
+        QCOMPARE(marked(editor), QString("ab-\r\n+[]\r\nef"));
         editor.setSelStart(1000);
-        QCOMPARE(shown(editor), QString("ab-\r\n+\r\nef[]"));
+        QCOMPARE(marked(editor), QString("ab-\r\n+\r\nef[]"));
         editor.setSelStart(4);
-        QCOMPARE(shown(editor), QString("ab-[]\r\n+\r\nef"));
+        QCOMPARE(marked(editor), QString("ab-[]\r\n+\r\nef"));
 
         // So do assistive tools and input methods, which get the caret's line alone.
         editor.setText("\u00e9b\r\n\u20acd\r\nlast");
@@ -145,7 +138,7 @@ private slots:
         text->setSelection(0, 4, 8);
         int start = 0, end = 0;
         text->selection(0, &start, &end);
-        QCOMPARE(shown(editor) + QString(" %1-%2").arg(start).arg(end),
+        QCOMPARE(marked(editor) + QString(" %1-%2").arg(start).arg(end),
                  QString("\u00e9b\r\n[\u20acd\r\n]last 4-8"));
         editor.setSelText("x");
         editor.setSelStart(6);
