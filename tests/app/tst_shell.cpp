@@ -1,6 +1,7 @@
 #include "Artwork.h"
 #include "DriveList.h"
 #include "LoadedWindows.h"
+#include "MarkedText.h"
 #include "Project.h"
 #include "ScriptedDialogs.h"
 #include "TextEditor.h"
@@ -29,28 +30,12 @@ class ShellTest : public QObject {
     static frmMain& mainForm() { return *loaded().find<frmMain>(); }
     static void flush() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
-    // The editor's text with its selection in brackets, as "one [two]"; a caret alone is not shown.
-    static QString marked(const TextEditor& editor)
-    {
-        QString text = editor.Text();
-        if (editor.SelLength() > 0)
-            text.insert(editor.SelStart() + editor.SelLength(), u']')
-                .insert(editor.SelStart(), u'[');
-        return text;
-    }
-
-    // The active document's editor, made to hold `text` when given, written as marked() shows it;
-    // in "a[]" the caret follows the "a".
+    // The active document's editor, made to hold `text` when given, written as marked() shows it.
     static TextEditor& editor(const char* text = nullptr)
     {
         TextEditor& editor = *mainForm().activeDocument()->rtfText;
-        if (text) {
-            const QString written(text);
-            const qsizetype start = std::max<qsizetype>(written.indexOf(u'['), 0);
-            editor.setText(QString(written).remove(u'[').remove(u']'));
-            editor.setSelStart(start);
-            editor.setSelLength(std::max<qsizetype>(written.indexOf(u']') - start - 1, 0));
-        }
+        if (text)
+            setMarked(editor, text);
         return editor;
     }
 
@@ -171,9 +156,9 @@ private slots:
     {
         const char* const commands[][4] = {
             {"mnuFileNewProject", "&Project", "", "project="},
-            {"mnuFileNewC", "&C Source File", "", "docs=2 text="},
-            {"mnuFileNewH", "&C Header File", "", "docs=3 doc=C Header File - Larkspan text="},
-            {"mnuFileNewRoot", "&Root File", "", "docs=4 doc=Root.inf - Larkspan text="},
+            {"mnuFileNewC", "&C Source File", "", "docs=2 text=[]"},
+            {"mnuFileNewH", "&C Header File", "", "docs=3 doc=C Header File - Larkspan text=[]"},
+            {"mnuFileNewRoot", "&Root File", "", "docs=4 doc=Root.inf - Larkspan text=[]"},
             {"mnuFileOpen", "&Open...", "Ctrl+O", "asked=Open C File (*.c)"},
             {"mnuFileOpenProject", "Open Pro&ject", "", "asked=Open LKS Project Files (*.cpf)"},
             {"mnuFileClose", "&Close", "", "docs=3 doc=C File - Larkspan"},
@@ -183,11 +168,11 @@ private slots:
             {"mnuFilePageSetup", "Page Set&up...", "", "asked=Page Setup"},
             {"mnuFilePrint", "&Print...", "Ctrl+P", "asked=Print"},
             {"mnuFileExit", "E&xit", "", "(exitEndsTheProgram)"},
-            {"mnuEditUndo", "&Undo", "Ctrl+Z", "text="},
-            {"mnuEditRedo", "&Redo", "Ctrl+Y", "text=one two"},
-            {"mnuEditCut", "Cu&t", "Ctrl+X; Shift+Del", "text=e clip=on"},
+            {"mnuEditUndo", "&Undo", "Ctrl+Z", "text=[]"},
+            {"mnuEditRedo", "&Redo", "Ctrl+Y", "text=one two[]"},
+            {"mnuEditCut", "Cu&t", "Ctrl+X; Shift+Del", "text=[]e clip=on"},
             {"mnuEditCopy", "&Copy", "Ctrl+C; Ctrl+Ins", "clip=on"},
-            {"mnuEditPaste", "&Paste", "Ctrl+V; Shift+Ins", "text=clipe"},
+            {"mnuEditPaste", "&Paste", "Ctrl+V; Shift+Ins", "text=clip[]e"},
             {"mnuEditSelectAll", "&Select All", "Ctrl+A", "text=[one]"},
             {"mnuViewAll", "&All Windows", "", ""},
             {"mnuViewProject", "&Project Explorer", "", "windows=frmProject"},
@@ -239,10 +224,10 @@ private slots:
     {
         const char* const steps[][5] = {
             // command, text, clipboard, then both after
-            {"Paste", "a[]", "pasted", "apasted", "pasted"},
+            {"Paste", "a[]", "pasted", "apasted[]", "pasted"},
             {"Copy", "[one\r\ntwo]", "x", "[one\r\ntwo]", "one\r\ntwo"},
-            {"Cut", "one\r\ntwo", "x", "one\r\ntwo", ""},
-            {"SelectAll", "", "x", "", "x"},
+            {"Cut", "one\r\ntwo", "x", "[]one\r\ntwo", ""},
+            {"SelectAll", "", "x", "[]", "x"},
         };
         frmMain& main = mainForm();
         for (const auto& [command, text, clip, after, clipAfter] : steps) {
