@@ -1,4 +1,5 @@
 #include "Artwork.h"
+#include "CommonDialog.h"
 #include "DriveList.h"
 #include "LoadedWindows.h"
 #include "MarkedText.h"
@@ -14,21 +15,24 @@
 #include "frmProject.h"
 #include "frmSplash.h"
 
-#include <QAccessible>
-#include <QLabel>
-#include <QMdiArea>
-#include <QMenuBar>
-#include <QProcess>
-#include <QScrollBar>
-#include <QTemporaryDir>
+#include <QtPrintSupport>
 #include <QtTest>
+#include <QtWidgets>
 
+// The program as a person meets it, and the toolkit under it: the shared dialog object in front
+// of Qt's real dialogs, read while they are open, and the list of loaded windows.
 class ShellTest : public QObject {
     Q_OBJECT
 
     static LoadedWindows& loaded() { return LoadedWindows::instance(); }
     static frmMain& mainForm() { return *loaded().find<frmMain>(); }
     static void flush() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    static void unloadAll()
+    {
+        while (loaded().count() > 0)
+            loaded().unload(loaded().windows().constLast());
+        flush();
+    }
 
     // The active document's editor, made to hold `text` when given, written as marked() shows it.
     static TextEditor& editor(const char* text = nullptr)
@@ -104,7 +108,8 @@ private slots:
     // Run alone, a test first starts the program as the tests before it would have.
     void init()
     {
-        if (!qstrcmp(QTest::currentTestFunction(), "theSplash"))
+        const QByteArray test = QTest::currentTestFunction();
+        if (test == "theSplash" || test == "loadedOnFirstUseUntilUnloaded")
             return;
         if (!loaded().find<frmMain>())
             theSplash();
@@ -116,9 +121,7 @@ private slots:
     // At start-up alone, then again from About.
     void theSplash()
     {
-        while (loaded().count() > 0)
-            loaded().unload(loaded().windows().constLast());
-        flush();
+        unloadAll();
         Main();
         const auto clickPanel = [] {
             QTest::mouseClick(loaded().find<frmSplash>()->Frame1, Qt::LeftButton, {}, QPoint(4, 4));
@@ -291,43 +294,22 @@ private slots:
         QCOMPARE(help.icon, MsgBoxIcon::Information);
     }
 
+    // Every control the keyboard reaches, in each window and on hidden pages too, has a name a
+    // screen reader can say; the editor's follows its document's caption.
     void everyControlHasAnAccessibleName()
     {
         frmMain& main = mainWithOneDocument();
-        // Every control the keyboard reaches in each window, on hidden pages too, as a screen
-        // reader names it.
-        QStringList names;
         for (QWidget* window : std::initializer_list<QWidget*>{
                  &loaded().form<frmConvert>(), &loaded().form<frmDialog>(),
-                 &loaded().form<frmImport>(), &main, &loaded().form<frmProject>(),
-                 &loaded().form<frmSplash>()}) {
+                 &loaded().form<frmImport>(), &main, &loaded().form<frmProject>()}) {
             window->show();
-            QStringList controls;
             for (QWidget* control : window->findChildren<QWidget*>())
                 if (control->window() == window && control->focusPolicy() & Qt::TabFocus)
-                    controls.append(
-                        control->objectName() + ' ' +
-                        QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name));
-            controls.sort();
-            if (!controls.isEmpty())
-                names.append(window->objectName() + ": " + controls.join(", "));
+                    QVERIFY2(!QAccessible::queryAccessibleInterface(control)
+                                  ->text(QAccessible::Name)
+                                  .isEmpty(),
+                             qPrintable(window->objectName() + ' ' + control->objectName()));
         }
-        // On Linux, Qt names a drop-down list by its choice.
-        const QString drive = loaded().form<frmImport>().Drive1->currentText();
-        QCOMPARE(names,
-                 QStringList(
-                     {"frmConvert: Command1 Convert, Command2 Cancel, File1 Convert, Text1 To",
-                      "frmDialog: Command1 Project Properties, Command3 Config Root.inf, "
-                      "Command4 OK, Command5 OK, Command6 Create, Dir1 Project folder, "
-                      "Option1 Use Root.inf file and compile with project, Option2 Create "
-                      "Root.inf file using Wizard, Text1 Project Name, Text2 Output App Name, "
-                      "Text3 Output Path:, Text4 Copyright Info, Text5 App Type (game/app), "
-                      "Text6 Halvos Version, Text7 Version, Text8 Name",
-                      "frmImport: Command1 Import To Project, Dir1 Source folder, Drive1 " + drive +
-                          ", File1 Source file",
-                      "frmMain: frmDocument C File - Larkspan, rtfText Editor: C File - Larkspan",
-                      "frmProject: File2 Project Folder, List1 Project Files:"}));
-        // The editor's name follows its document's caption.
         main.activeDocument()->setWindowTitle("/home/me/main.c");
         QCOMPARE(QAccessible::queryAccessibleInterface(&editor())->text(QAccessible::Name),
                  QString("Editor: /home/me/main.c"));
@@ -366,6 +348,149 @@ private slots:
         flush();
         QCOMPARE(dialogs.messages.size() + dialogs.fileDialogs.size(), 0);
         QCOMPARE(ended.count(), 1);
+    }
+
+    void fileDialog_data()
+    {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<bool>("folderSet");    // the folder "src", which holds the file named
+        QTest::addColumn<QString>("fileName");  // also what the name field shows
+        QTest::addColumn<QString>("qtFilters"); // joined by "|"
+
+        QTest::newRow("in order, *.* as *") << "C File (*.c)|*.c|All Files (*.*)|*.*" << true << ""
+                                            << "C File (*.c) (*.c)|All Files (*.*) (*)";
+        QTest::newRow("no folder: the name's") << "Sources|*.c;*.h|Anything" << false << "demo.c"
+                                               << "Sources (*.c *.h)|Anything (*)";
+        QTest::newRow("no filter") << "" << true << ""
+                                   << "All Files (*)";
+    }
+
+    void fileDialog()
+    {
+        QFETCH(QString, filter);
+        QFETCH(bool, folderSet);
+        QFETCH(QString, fileName);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("src"));
+        CommonDialog dialog;
+        dialog.setFilter(filter);
+        dialog.setInitialFolder(folderSet ? dir.filePath("src") : QString());
+        dialog.setFileName(fileName.isEmpty() ? fileName : dir.filePath("src/" + fileName));
+        QString filters, shownFolder, nameField;
+        QTimer::singleShot(0, [&] {
+            auto* qtDialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            filters = qtDialog->nameFilters().join(u'|');
+            shownFolder = qtDialog->directory().path();
+            nameField = qtDialog->findChild<QLineEdit*>("fileNameEdit")->text();
+            qtDialog->reject();
+        });
+        QCOMPARE(dialog.ShowSave(), QString());
+        QTEST(filters, "qtFilters");
+        QCOMPARE(QDir(shownFolder), QDir(dir.filePath("src")));
+        QCOMPARE(nameField, fileName);
+    }
+
+    void printerDialog_data()
+    {
+        QTest::addColumn<int>("options");
+        QTest::addColumn<QString>("enabledRange");
+
+        QTest::newRow("print") << 264 << "";
+        QTest::newRow("print a selection") << 265 << "";
+        // Page numbers are offered, but the range picked does not reach the printer.
+        QTest::newRow("page setup first") << 0 << "printRange from to pagesRadioButton";
+    }
+
+    // A person tries to print pages 2 to 3; the printer prints the selection when one was
+    // offered.
+    void printerDialog()
+    {
+        QFETCH(int, options);
+        CommonDialog dialog;
+        dialog.setOptions(options);
+        QStringList enabled;
+        QTimer::singleShot(0, [&] {
+            auto* qtDialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            qtDialog->findChild<QAbstractButton*>("printRange")->click();
+            qtDialog->findChild<QSpinBox*>("from")->setValue(2);
+            qtDialog->findChild<QSpinBox*>("to")->setValue(3);
+            // As Qt does for a printer of the print system.
+            qtDialog->findChild<QWidget*>("pagesRadioButton")->setEnabled(true);
+            for (const char* name :
+                 {"printRange", "from", "to", "pagesRadioButton", "pagesLineEdit"})
+                if (qtDialog->findChild<QWidget*>(name)->isEnabled())
+                    enabled.append(name);
+            qtDialog->accept();
+        });
+        const QPrinter* printer = dialog.ShowPrinter();
+        QVERIFY(printer);
+        const bool offered = options & CommonDialog::PD_SELECTION;
+        QTEST(enabled.join(u' '), "enabledRange");
+        QCOMPARE(printer->printRange(), offered ? QPrinter::Selection : QPrinter::AllPages);
+        QCOMPARE(printer->pageRanges().toString(), QString());
+    }
+
+    void loadedOnFirstUseUntilUnloaded()
+    {
+        // Names of the windows whose load handlers ran, in order.
+        static QStringList loadLog;
+
+        struct PlainWindow : QWidget {
+            void Form_Load() { loadLog.append("plain"); }
+        };
+
+        // Its load handler uses another window, as the Project Explorer reads the project folder.
+        struct DependentWindow : QWidget {
+            void Form_Load()
+            {
+                loadLog.append("dependent");
+                LoadedWindows::instance().form<PlainWindow>();
+            }
+        };
+
+        struct FrameWindow : QWidget {
+            void MDIForm_Load() { loadLog.append("frame"); }
+        };
+
+        unloadAll();
+        LoadedWindows& windows = LoadedWindows::instance();
+        QSignalSpy allGone(&windows, &LoadedWindows::allUnloaded);
+        FrameWindow& frame = windows.form<FrameWindow>();
+        DependentWindow& dependent = windows.form<DependentWindow>();
+        // The window enters the list before its load handler runs, so one it loads comes after.
+        QPointer<PlainWindow> plain = windows.find<PlainWindow>();
+        QCOMPARE(windows.windows(), (QList<QWidget*>{&frame, &dependent, plain}));
+
+        // Later uses reach the same windows, hidden or not, without loading them again.
+        plain->show();
+        plain->hide();
+        const QList<QWidget*> again{&windows.form<FrameWindow>(), &windows.form<DependentWindow>(),
+                                    &windows.form<PlainWindow>()};
+        QCOMPARE(again, windows.windows());
+        QCOMPARE(loadLog.join(u' '), QString("frame dependent plain"));
+
+        // Unloaded, a window is gone; its next use loads a new one at the end of the list.
+        windows.unload(plain);
+        QCOMPARE(windows.find<PlainWindow>(), nullptr);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(plain.isNull());
+        PlainWindow& second = windows.form<PlainWindow>();
+        QCOMPARE(loadLog.join(u' '), QString("frame dependent plain plain"));
+        QCOMPARE(windows.windows(), (QList<QWidget*>{&frame, &dependent, &second}));
+
+        // A window destroyed elsewhere leaves the list too.
+        auto* document = new QWidget;
+        windows.add(document);
+        QCOMPARE(windows.count(), 4);
+        delete document;
+        QCOMPARE(windows.windows(), (QList<QWidget*>{&frame, &dependent, &second}));
+
+        // The application ends with the last window, not before.
+        for (QWidget* window : windows.windows()) {
+            QCOMPARE(allGone.count(), 0);
+            windows.unload(window);
+        }
+        QCOMPARE(allGone.count(), 1);
     }
 };
 
