@@ -13,6 +13,7 @@
 #include "frmImport.h"
 #include "frmMain.h"
 #include "frmProject.h"
+#include "modShellExec.h"
 
 #include <QtWidgets>
 
@@ -141,6 +142,10 @@ private slots:
         const QByteArray folder = "Z:" + QFile::encodeName(m_dir->path()).replace('/', '\\');
         QCOMPARE(contentOf("2piclaunch.bat"),
                  "@echo off\r\n2pic " + folder + "\\proj\\logo " + folder + "\\proj\\logo.bmp\r\n");
+        // Wine would escape the quotes of its arguments: the command line travels in a variable.
+        QCOMPARE(wine.waitForRun(), (QStringList{QDir::current().canonicalPath(), "-all", "2piclaunch.bat",
+                                                 "cmd", "/c", "%LARKSPAN_COMMAND%"}));
+        QCOMPARE(ShellOpenFile("missing.bat", "", ""), 2);
 
         // Again with the same inputs: a second, equal entry.
         convert.show();
