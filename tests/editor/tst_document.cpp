@@ -121,8 +121,7 @@ private slots:
         editor.setText("ab\r\ncd\r\nef");
         editor.setSelStart(2);
         editor.setSelLength(4);
-        // Replacing the selection leaves the caret after the new text; positions past the end
-        // or between CR and LF are held to the text.
+        // The caret lands after the new text; positions past the end or inside a CR LF are held.
         editor.setSelText("-\r\n+");
         QCOMPARE(marked(editor), QString("ab-\r\n+[]\r\nef"));
         editor.setSelStart(1000);
@@ -148,8 +147,7 @@ private slots:
                               widget.inputMethodQuery(Qt::ImAnchorPosition).toString()}),
                  QStringList({"xlast", "2", "2"}));
 
-        // The line of a position is one more for each CR LF before it, a position between CR
-        // and LF being on the next line; over fixed and random texts.
+        // Each CR LF before a position adds a line; one between CR and LF is on the next line.
         QRandomGenerator random(7);
         const QString alphabet = QStringLiteral("ab \t\r\n\u00a0");
         for (int round = 0; round < 44; ++round) {
@@ -172,9 +170,8 @@ private slots:
     void copiesAndPastesPlainText()
     {
         TextEditor editor;
-        // Whatever else the clipboard offers, the plain text goes in, pasted or dropped; a line
-        // separator breaks the line like any other break. Dropped files come with their
-        // addresses as text, which goes in no more than the files.
+        // Only the plain text goes in, pasted or dropped, a line separator breaking the line;
+        // dropped files come with their addresses as text, which stays out like the files.
         auto* offered = new QMimeData;
         offered->setHtml("<b>bold</b>");
         offered->setText(QString("plain\u2028next"));
@@ -217,9 +214,8 @@ private slots:
         QCOMPARE_GT(editor.SelLength(), 0);
         QCOMPARE(editor.SendScintilla(Sci::SCI_SELECTIONISRECTANGLE), 0);
 
-        // Edits do not notify the widget: its accessibility layer counts the text from its
-        // start at every notice after a change, which would make a key cost time in proportion
-        // to the text.
+        // No edit notice reaches the widget: its accessibility layer would count the text from
+        // its start at each one, and a key would cost time in proportion to the text.
         QSignalSpy notices(&editor, &Sci::SCN_MODIFIED);
         editor.setText("ab\r\ncd");
         QTest::keyClicks(&editor, "xy");
@@ -253,6 +249,8 @@ private slots:
                             QRect(0, client.height() - 17, client.width(), 17)}));
         }
 
+        if (editor.overwriteMode()) // the Insert key's toggle is the application's
+            press(editor, "Ins");
         const bool caps = bar.panelShowsOn(3);
         press(editor, "CapsLock");
         QCOMPARE(QPair(bar.panelShowsOn(3), bar.panelShowsOn(4)), QPair(!caps, false));
@@ -262,9 +260,8 @@ private slots:
         QCOMPARE(QPair(editor.Text(), bar.panelShowsOn(5)), QPair(QString("xb"), true));
         press(editor, "Ins");
 
-        // A key shows the line the caret was on before the key acted, a click where it put it; a
-        // change by code shows at the next key. The panel grows to show its text, the others stay
-        // put.
+        // A key shows the line the caret was on before it acted, a click where it put it, a change
+        // by code the next key's; the panel grows to fit its text, the others stay put.
         const QList<QLabel*> panels = bar.findChildren<QLabel*>();
         const QRect insert = panels[4]->geometry();
         editor.clear();
@@ -294,11 +291,6 @@ private slots:
         QMdiArea area;
         frmDocument& document = openIn(area);
         TextEditor& editor = *document.rtfText;
-        // The Insert key's toggle is the application's: the next test starts inserting again.
-        const auto insertOff = qScopeGuard([&editor] {
-            if (editor.overwriteMode())
-                press(editor, "Ins");
-        });
         // Once a crash: the widget moved the caret over a document left mid-change.
         press(editor, QString("Return ").repeated(5) + "PgUp Return B " +
                           QString("Return ").repeated(10) + "Ctrl+Home F PgDown Up Backspace");
@@ -492,10 +484,9 @@ private slots:
         // Saved a megabyte at a time: the line is counted across pieces.
         s.editor().setText("\n\n" + QString(1 << 20, u'x') + "snow \u2603");
         s.run(&frmMain::mnuFileSaveAs_Click, s.file("old.c", "old\r\n"));
-        QVERIFY2(s.dialogs.messages.value(0).text.endsWith(
-                     "line 3 holds the character \"\u2603\" (U+2603), which the code page "
-                     "Windows-1252 cannot store"),
-                 qPrintable(s.dialogs.messages.value(0).text));
+        QCOMPARE(s.dialogs.messages.value(0).text.section("\": ", 1),
+                 "line 3 holds the character \"\u2603\" (U+2603), which the code page "
+                 "Windows-1252 cannot store");
         const QString unwritable = s.dir.filePath("no folder/x.c");
         s.editor().setText("fine");
         s.run(&frmMain::mnuFileSaveAs_Click, unwritable);
