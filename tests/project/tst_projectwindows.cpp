@@ -33,11 +33,6 @@ const struct {
     {"duplicates kept, endings case-sensitive",
      {"a.c", "p.pic", "a.c", "p.pic", "MAIN.C", "ROOT.INF", "b.c.bak"},
      "filer a p.pic p.pic MAIN.C ROOT.INF b.c.bak\r\nvcc a.c a.c filer.list"},
-    {"names the interpreter would split",
-     {"my file.c", "a&b.pic", "100%.pic", "a\tb.c"},
-     "filer a \"a&b.pic\" 100%%.pic\r\nvcc \"my file.c\" \"a\tb.c\" filer.list"},
-    // In the OEM page, in which the interpreter reads it, not the ANSI page (0xE9).
-    {"OEM page", {"caf\u00e9.c"}, "filer a\r\nvcc caf\x82.c filer.list"},
 };
 
 // The script; its folder in the test's folder, empty: the project has none; the wizard's field
