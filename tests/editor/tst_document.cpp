@@ -199,11 +199,10 @@ private slots:
         editor.setText(QStringLiteral("abcdef\r\n").repeated(100));
         QWidget* view = editor.viewport();
         const QPoint at(view->width() / 2, view->height() / 2);
-        const long zoom = editor.SendScintilla(Sci::SCI_GETZOOM);
         QWheelEvent wheel(at, view->mapToGlobal(at), {}, {0, -120}, Qt::NoButton,
                           Qt::ControlModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(view, &wheel);
-        QCOMPARE(editor.SendScintilla(Sci::SCI_GETZOOM), zoom);
+        QCOMPARE(editor.SendScintilla(Sci::SCI_GETZOOM), 0);
         QCOMPARE_GT(editor.SendScintilla(Sci::SCI_GETFIRSTVISIBLELINE), 0);
         const QPoint to = at + QPoint(30, 40);
         QTest::mousePress(view, Qt::LeftButton, Qt::ControlModifier, at);
@@ -296,14 +295,9 @@ private slots:
                           QString("Return ").repeated(10) + "Ctrl+Home F PgDown Up Backspace");
         QCOMPARE(document.UndoIndex(), 19);
 
-        QString fromNotices = editor.Text();
+        // The history is made of these notices: stepping through it checks them.
         int notices = 0;
-        QObject::connect(&editor, &TextEditor::Change, &editor,
-                         [&](qsizetype position, const QString& removed, qsizetype inserted) {
-                             fromNotices.replace(position, removed.size(),
-                                                 editor.textRange(position, inserted));
-                             ++notices;
-                         });
+        QObject::connect(&editor, &TextEditor::Change, &editor, [&notices] { ++notices; });
         QRandomGenerator random(7);
         // More typing than deleting, so that the text outgrows a page.
         const QStringList keys =
@@ -333,7 +327,6 @@ private slots:
             if (round % 250)
                 continue;
             const QString text = editor.Text();
-            QCOMPARE(fromNotices, text);
             QVERIFY(!text.contains(QChar::LineSeparator)); // Shift+Enter breaks the line too
             // Every change since the last check is one step back, and forward again; each step
             // leaves the caret at the end with nothing selected, and recounts the lines.
@@ -355,10 +348,9 @@ private slots:
 
     void historyAgreesWithWholeTextSnapshots()
     {
-        // Against a history that keeps a copy of the whole text for every step, over random
-        // edits, undos and redos, long enough to drop old steps and to compact the stored
-        // texts: undo stops at the oldest step kept, redo at the newest, and an edit drops what
-        // was undone.
+        // Against a copy of the whole text for every step, over random edits, undos and redos
+        // that drop old steps and compact the stored texts: undo stops at the oldest step kept,
+        // redo at the newest, and an edit drops what was undone.
         UndoHistory history;
         StringText text;
         QStringList snapshots{QString()};
@@ -395,15 +387,13 @@ private slots:
     void saveAsksOnlyForUntitledDocuments()
     {
         Session s;
-        // Without a document Save, Save As and Close do nothing; closed windows do not give
-        // their numbers back.
+        // Without a document Save, Save As and Close do nothing; closed windows keep their numbers.
         for (const auto command : {&frmMain::mnuFileSave_Click, &frmMain::mnuFileSaveAs_Click,
                                    &frmMain::mnuFileClose_Click, &frmMain::mnuFileNewC_Click,
                                    &frmMain::mnuFileClose_Click, &frmMain::mnuFileNewH_Click})
             s.run(command);
         s.editor().setText("int x;");
-        // Cancelled dialogs write and open nothing; both saves are written, each under the
-        // name typed, and the document stays untitled.
+        // Cancelled dialogs do nothing; each save writes the name typed, the document untitled.
         for (const auto command : {&frmMain::mnuFileSave_Click, &frmMain::mnuFileSaveAs_Click,
                                    &frmMain::mnuFileOpen_Click})
             s.run(command);
@@ -418,8 +408,7 @@ private slots:
             (QStringList{asked.title, asked.filter, asked.initialFolder, asked.fileName}),
             (QStringList{"Save", "C Header File (*.h)|*.h|All Files (*.*)|*.*", s.dir.path(), ""}));
 
-        // Open makes a document to load into; a numbered caption counts as a path, relative to
-        // the current folder.
+        // Open makes a document to load into; a numbered caption is a path in the current folder.
         s.main.mnuFileClose_Click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         s.main.mnuFileOpen_Click();
@@ -429,8 +418,7 @@ private slots:
         s.main.mnuFileSave_Click();
         QDir::setCurrent(previous);
 
-        // Open a file, save it as another, edit, save: the edit goes to the first file.
-        // Save As offers the document's own file, in its own folder.
+        // Open, Save As, edit, Save: the edit goes to the opened file, which Save As offered.
         QVERIFY(QDir(s.dir.path()).mkdir("src"));
         const QString original = QDir::toNativeSeparators(s.file("src/main.c", "old\r\n"));
         s.run(&frmMain::mnuFileOpen_Click, original);
