@@ -221,8 +221,7 @@ private slots:
         }
     }
 
-    // Each command from its own text and clipboard, with the menu bar focused; a change is one undo
-    // step.
+    // Each command from its own text and clipboard, the menu bar focused; a change is one step.
     void editCommands()
     {
         const char* const steps[][5] = {
@@ -401,8 +400,7 @@ private slots:
         QTest::newRow("page setup first") << 0 << "printRange from to pagesRadioButton";
     }
 
-    // A person tries to print pages 2 to 3; the printer prints the selection when one was
-    // offered.
+    // A person picks pages 2 to 3; the printer prints the selection when one was offered.
     void printerDialog()
     {
         QFETCH(int, options);

@@ -30,8 +30,7 @@ void selectFile(FileListBox& list, const QString& name)
         files.match(files.index(0, 0), Qt::DisplayRole, name, 1, Qt::MatchExactly).value(0).row());
 }
 
-// Whether a form is shown, the project's files, how many messages were given and whether there
-// is a conversion script.
+// Shown or hidden, the project's files, the message count, and whether the script exists.
 QString state(const QWidget& form, const ScriptedDialogs& dialogs)
 {
     return QString("%1 [%2] %3 messages%4")
@@ -65,8 +64,7 @@ private slots:
         QVERIFY(writeTextLines("lines.txt", {"@echo off", "", "caf\u00e9 \u20ac"}));
         QCOMPARE(contentOf("lines.txt"), QByteArray("@echo off\r\n\r\ncaf\xe9 \x80\r\n"));
 
-        // A character outside the basic plane that the code page cannot store is named whole,
-        // on the line where it stands; the file stays.
+        // A character the page cannot store, even beyond the basic plane, is named whole; no write.
         const QString emoji = writeTextLines("lines.txt", {"a\r\nb\r\nc \U0001F600"}).reason();
         QVERIFY2(emoji.contains("line 3") && emoji.contains("U+1F600"), qPrintable(emoji));
         QCOMPARE(contentOf("lines.txt"), QByteArray("@echo off\r\n\r\ncaf\xe9 \x80\r\n"));

@@ -124,8 +124,7 @@ class ProjectWindowsTest : public QObject {
             model.match(model.index(0, 0), 0, name, 1, Qt::MatchExactly).value(0);
         QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(entry).center());
     }
-    // The page shown, the two options as the dialog and as the project has them, and whether
-    // the dialog is hidden.
+    // The page shown, the options in the dialog and in the project, and whether it is hidden.
     static QString state(const frmDialog& dialog)
     {
         const Project& project = Project::current();

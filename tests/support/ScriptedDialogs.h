@@ -23,14 +23,13 @@ public:
     // The path the next file dialog returns; the empty text cancels it.
     void answerFile(const QString& path) { m_fileAnswers.enqueue(path); }
     void answerMessage(MsgBoxResult button) { m_messageAnswers.enqueue(button); }
-    // Confirms or cancels the next printer dialog; a confirmed one prints into the PDF file
-    // given, when there is one, with the range a person picked (`selection` or all pages).
+    // Confirms or cancels the next printer dialog; a confirmed one prints into the PDF file given,
+    // with the range a person picked (`selection` or all pages).
     void answerPrinter(bool confirm, const QString& pdfFile = QString(), bool selection = false)
     {
         m_printerAnswers.enqueue([=](QPrinter& printer) {
-            if (confirm && !pdfFile.isEmpty()) {
-                printer.setOutputFormat(QPrinter::PdfFormat);
-                printer.setOutputFileName(pdfFile);
+            if (confirm) {
+                printer.setOutputFileName(pdfFile); // named .pdf, it makes a PDF
                 printer.setPrintRange(selection ? QPrinter::Selection : QPrinter::AllPages);
             }
             return confirm;
