@@ -1,6 +1,5 @@
 #include "Artwork.h"
 #include "CommonDialog.h"
-#include "DriveList.h"
 #include "LoadedWindows.h"
 #include "MarkedText.h"
 #include "Project.h"

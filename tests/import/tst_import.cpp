@@ -136,7 +136,7 @@ private slots:
         const QByteArray folder = "Z:" + QFile::encodeName(m_dir->path()).replace('/', '\\');
         QCOMPARE(contentOf("2piclaunch.bat"),
                  "@echo off\r\n2pic " + folder + "\\proj\\logo " + folder + "\\proj\\logo.bmp\r\n");
-        QCOMPARE(ShellOpenFile("missing.bat", "", ""), 2);
+        QCOMPARE(ShellOpenFile("missing.bat", "", ""), 2); // the shell's "file not found"
 
         // Again with the same inputs: a second, equal entry.
         convert.show();

@@ -112,7 +112,7 @@ const struct {
 
 // The project: its file, read and written, its commands, its windows and the scripts they write
 // (make.bat from the Explorer's Compile, root.inf from the wizard's Create).
-class ProjectWindowsTest : public QObject {
+class ProjectTest : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir; // shared: each test counts what it adds
     LoadedWindows& m_windows = LoadedWindows::instance();
@@ -507,5 +507,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ProjectWindowsTest)
-#include "tst_projectwindows.moc"
+QTEST_MAIN(ProjectTest)
+#include "tst_project.moc"
