@@ -5,6 +5,7 @@
 #include "Toolkit.h"
 #include "modLines.h"
 
+#include <QMenu>
 #include <QResizeEvent>
 
 namespace {
@@ -71,6 +72,12 @@ frmDocument::frmDocument(QWidget* parent)
     };
     nameEditor();
     connect(this, &QWidget::windowTitleChanged, rtfText, nameEditor);
+    // Closing asks nothing, so of the keys Qt gives the window's own menu only the
+    // long-standing Ctrl+F4 is kept: its Ctrl+W sits beside Ctrl+Q, Ctrl+S and Ctrl+E.
+    const QKeySequence closeKey(Qt::CTRL | Qt::Key_F4);
+    for (QAction* action : systemMenu()->actions())
+        action->setShortcuts(action->shortcuts().contains(closeKey) ? QList{closeKey}
+                                                                    : QList<QKeySequence>());
     connect(rtfText, &TextEditor::KeyDown, this, &frmDocument::rtfText_KeyDown);
     connect(rtfText, &TextEditor::Click, this, &frmDocument::rtfText_Click);
     connect(rtfText, &TextEditor::Change, this, &frmDocument::rtfText_Change);

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts the real program under Xvfb, opens the main window from the splash, types two lines,
-# saves them through the real file dialog under a typed name and checks the bytes written.
+# presses Ctrl+W (which must not close the document), saves them through the real file dialog
+# under a typed name and checks the bytes written.
 # Every wait is bounded; the whole run stops by itself.
 set -euo pipefail
 larkspan="$(realpath "$1")"
@@ -13,6 +14,8 @@ sleep 0.5
 xdotool type --delay 20 'int x;'
 xdotool key Return
 xdotool type --delay 20 'int y;'
+xdotool key ctrl+w
+sleep 0.3
 xdotool key ctrl+s
 dialog="$(find_window '^Save$')" || true
 [ -n "$dialog" ] || fail "no Save dialog"
