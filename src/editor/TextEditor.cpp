@@ -214,6 +214,15 @@ void TextEditor::setSelLength(qsizetype length)
     send(SCI_SETCURRENTPOS, caretBytePosition(start + std::max<qsizetype>(0, length)));
 }
 
+void TextEditor::selectAll(bool select)
+{
+    if (!select)
+        return QsciScintilla::selectAll(false);
+    // The widget's own Select All leaves the caret at the start.
+    SendScintilla(SCI_SETANCHOR, 0);
+    SendScintilla(SCI_SETCURRENTPOS, SendScintilla(SCI_GETLENGTH));
+}
+
 QString TextEditor::SelText() const
 {
     return bytesAsString(SendScintilla(SCI_GETSELECTIONSTART), SendScintilla(SCI_GETSELECTIONEND));

@@ -34,6 +34,8 @@ public:
     void setSelStart(qsizetype position);
     qsizetype SelLength() const;
     void setSelLength(qsizetype length);
+    // The whole text, anchored at its start with the caret at its end; the view stays put.
+    void selectAll(bool select = true) override;
     QString SelText() const;
     // Replaces the selection, or inserts at the caret; the caret ends after the new text.
     void setSelText(const QString& text);

@@ -7,11 +7,13 @@
 #include <algorithm>
 
 // The editor's text with its selection in brackets, as "one [two]"; a caret alone shows as "[]",
-// as SelStart, SelLength and SelText give it.
+// as SelStart, SelLength and SelText give it. A caret at the start of its selection: "one [<two]".
 inline QString marked(const TextEditor& editor)
 {
     const QString text = editor.Text();
-    return text.left(editor.SelStart()) + '[' + editor.SelText() + ']' +
+    const bool caretFirst = editor.SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS) <
+                            editor.SendScintilla(QsciScintillaBase::SCI_GETANCHOR);
+    return text.left(editor.SelStart()) + (caretFirst ? "[<" : "[") + editor.SelText() + ']' +
            text.mid(editor.SelStart() + editor.SelLength());
 }
 
