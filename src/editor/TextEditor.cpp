@@ -5,12 +5,14 @@
 #include "KeyboardState.h"
 #include "TextFile.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAccessible>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPrinter>
 #include <QTextDocument>
+#include <QTextFrame>
 #include <QTextOption>
 
 namespace {
@@ -19,6 +21,8 @@ const QString CrLf = QStringLiteral("\r\n");
 // Text goes into the widget in pieces of this many characters, so that no second whole copy
 // of a large file is held while it loads.
 constexpr qsizetype LoadPiece = 1 << 20;
+// Paper left blank around the printed text: two centimetres.
+constexpr double PrintMarginInches = 2 / 2.54;
 
 // Every kind of line break becomes CR LF: a line separator would show as a break but count as
 // none, and no code page stores it. Returns `bytes` itself when they need no change, otherwise
@@ -283,18 +287,27 @@ void TextEditor::SelPrint(QPrinter* printer) const
     // What is printed follows the selection alone, not the range picked in the dialog.
     printer->setPrintRange(QPrinter::AllPages);
     printer->setFromTo(0, 0);
-    printDocument()->print(printer);
+    printDocument(*printer)->print(printer);
 }
 
-std::unique_ptr<QTextDocument> TextEditor::printDocument() const
+std::unique_ptr<QTextDocument> TextEditor::printDocument(QPaintDevice& device) const
 {
     auto printed = std::make_unique<QTextDocument>();
+    printed->documentLayout()->setPaintDevice(&device);
     printed->setDefaultFont(font());
     QTextOption option = printed->defaultTextOption();
-    option.setTabStopDistance(tabWidth() * QFontMetricsF(font()).horizontalAdvance(u' '));
+    option.setTabStopDistance(tabWidth() * QFontMetricsF(font(), &device).horizontalAdvance(u' '));
     printed->setDefaultTextOption(option);
     const QString text = SendScintilla(SCI_GETSELECTIONEMPTY) ? Text() : SelText();
     printed->setPlainText(QString(text).replace(CrLf, QStringLiteral("\n")));
+    // Laid out in pages here: a document that Qt pages itself gets a page number on each.
+    QTextFrameFormat frame = printed->rootFrame()->frameFormat();
+    frame.setLeftMargin(device.logicalDpiX() * PrintMarginInches);
+    frame.setRightMargin(device.logicalDpiX() * PrintMarginInches);
+    frame.setTopMargin(device.logicalDpiY() * PrintMarginInches);
+    frame.setBottomMargin(device.logicalDpiY() * PrintMarginInches);
+    printed->rootFrame()->setFrameFormat(frame);
+    printed->setPageSize(QSizeF(device.width(), device.height()));
     return printed;
 }
 

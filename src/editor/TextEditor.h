@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class QPaintDevice;
 class QPrinter;
 class QTextDocument;
 
@@ -46,8 +47,8 @@ public:
     Result<> LoadFile(const QString& path);
     // Prints the selection, or the whole text when nothing is selected.
     void SelPrint(QPrinter* printer) const;
-    // What SelPrint puts on paper, tab stops as on screen.
-    std::unique_ptr<QTextDocument> printDocument() const;
+    // What SelPrint puts on the device's pages, tab stops as on screen.
+    std::unique_ptr<QTextDocument> printDocument(QPaintDevice& device) const;
 
     // The text in positions as above, taken and replaced verbatim.
     QString textRange(qsizetype position, qsizetype length) const;

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMimeData>
+#include <QPrinter>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -103,8 +104,8 @@ private slots:
         TextEditor editor;
         // Tab stops every four columns, in a fixed font: each x stands in the fifth.
         editor.setText("    x\r\n\tx\r\nab\tx\r\niiiix\r\nWWWWx");
-        const std::unique_ptr<QTextDocument> printed = editor.printDocument();
-        printed->adjustSize();
+        QPrinter printer;
+        const std::unique_ptr<QTextDocument> printed = editor.printDocument(printer);
         QList<double> onScreen, onPaper;
         for (int line = 0; line < 5; ++line) {
             const int at = int(editor.text(line).indexOf(u'x'));
