@@ -269,7 +269,7 @@ void frmMain::mnuFileSave_Click()
     QString path = document->windowTitle();
     if (const std::optional<DocumentKind> kind = kindOfCaption(path)) {
         dlgCommonDialog().setFilter(saveFilter(*kind));
-        path = askForFile(QStringLiteral("Save"), true, {});
+        path = askForFile(QStringLiteral("Save"), true, document->lastSavedPath());
         if (path.isEmpty())
             return;
     }
@@ -285,7 +285,8 @@ void frmMain::mnuFileSaveAs_Click()
     const std::optional<DocumentKind> kind = kindOfCaption(caption);
     if (kind)
         dlgCommonDialog().setFilter(saveFilter(*kind));
-    const QString path = askForFile(QStringLiteral("Save As"), true, kind ? QString() : caption);
+    const QString path =
+        askForFile(QStringLiteral("Save As"), true, kind ? document->lastSavedPath() : caption);
     if (!path.isEmpty())
         writeDocument(*document, path);
 }
@@ -297,7 +298,7 @@ void frmMain::mnuFileClose_Click()
 }
 
 // Shows the shared file dialog starting in the project folder; the empty text when cancelled.
-// A save dialog offers only the file being saved (`ownFile`, in its own folder) or no name: a
+// A save dialog offers only the document's own file (`ownFile`, in its own folder) or no name: a
 // name left over from another file would take one Enter to overwrite that file.
 QString frmMain::askForFile(const QString& title, bool save, const QString& ownFile)
 {
@@ -318,6 +319,8 @@ void frmMain::writeDocument(frmDocument& document, const QString& path)
 {
     if (const Result<> written = writeTextUtf8(path, document.rtfText->utf8Text()); !written)
         Toolkit::MsgBox(cannotWrite(path, written.reason()));
+    else
+        document.setLastSavedPath(path);
 }
 
 void frmMain::mnuFileNewProject_Click()

@@ -27,6 +27,11 @@ public:
     void Undo();
     void Redo();
 
+    // Where Save or Save As last wrote this window's text, empty until then; an untitled
+    // document's next save dialog offers it.
+    QString lastSavedPath() const { return m_lastSavedPath; }
+    void setLastSavedPath(const QString& path) { m_lastSavedPath = path; }
+
     void Form_Load();
     void Form_Resize();
     void rtfText_KeyDown();
@@ -41,4 +46,5 @@ private:
     void stepHistory(bool forward);
 
     UndoHistory m_history;
+    QString m_lastSavedPath;
 };

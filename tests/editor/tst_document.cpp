@@ -402,12 +402,16 @@ private slots:
             s.run(&frmMain::mnuFileSave_Click, s.dir.filePath(name));
         const QString saved = " | first=int x;\r\n | second.h=int x;\r\n";
         QCOMPARE(s.state(), "C Header File - Larkspan: int x;" + saved);
+        // A window offers the name it was last saved under, never another's (one Enter away).
+        s.run(&frmMain::mnuFileNewC_Click);
+        s.run(&frmMain::mnuFileSaveAs_Click);
+        s.main.mnuFileClose_Click();
         const FileDialogRequest asked = s.dialogs.fileDialogs.value(4);
         QCOMPARE(asked.kind, FileDialogKind::Save);
-        // No name offered: a name from another file takes one Enter to overwrite.
-        QCOMPARE(
-            (QStringList{asked.title, asked.filter, asked.initialFolder, asked.fileName}),
-            (QStringList{"Save", "C Header File (*.h)|*.h|All Files (*.*)|*.*", s.dir.path(), ""}));
+        QCOMPARE((QStringList{asked.title, asked.filter, asked.initialFolder, asked.fileName,
+                              s.dialogs.fileDialogs.value(5).fileName}),
+                 (QStringList{"Save", "C Header File (*.h)|*.h|All Files (*.*)|*.*", s.dir.path(),
+                              s.dir.filePath("first"), ""}));
 
         // Open makes a document to load into; a numbered caption is a path in the current folder.
         s.main.mnuFileClose_Click();
@@ -427,12 +431,12 @@ private slots:
         // A titled document keeps the filter of the dialog's last use: Open's.
         const FileDialogRequest& saveAs = s.dialogs.fileDialogs.last();
         QCOMPARE((QStringList{saveAs.fileName, QDir(saveAs.initialFolder).path(), saveAs.filter}),
-                 (QStringList{original, s.dir.filePath("src"), s.dialogs.fileDialogs[6].filter}));
+                 (QStringList{original, s.dir.filePath("src"), s.dialogs.fileDialogs[7].filter}));
         s.editor().setText("new");
         s.main.mnuFileSave_Click();
         QCOMPARE(contentOf(original), QByteArray("new\r\n"));
         QCOMPARE(s.state(),
-                 original + ": new | copy.c=old\r\n\r\n | Document 3=numbered\r\n" + saved);
+                 original + ": new | copy.c=old\r\n\r\n | Document 4=numbered\r\n" + saved);
     }
 
     void openAndSaveKeepEveryByte_data()
