@@ -358,13 +358,14 @@ private slots:
         QTest::addColumn<bool>("folderSet");    // the folder "src", which holds the file named
         QTest::addColumn<QString>("fileName");  // also what the name field shows
         QTest::addColumn<QString>("qtFilters"); // joined by "|"
+        QTest::addColumn<bool>("typing");       // a name, then Enter; else the dialog is cancelled
 
         QTest::newRow("in order, *.* as *") << "C File (*.c)|*.c|All Files (*.*)|*.*" << true << ""
-                                            << "C File (*.c) (*.c)|All Files (*.*) (*)";
+                                            << "C File (*.c) (*.c)|All Files (*.*) (*)" << false;
         QTest::newRow("no folder: the name's") << "Sources|*.c;*.h|Anything" << false << "demo.c"
-                                               << "Sources (*.c *.h)|Anything (*)";
-        QTest::newRow("no filter") << "" << true << ""
-                                   << "All Files (*)";
+                                               << "Sources (*.c *.h)|Anything (*)" << false;
+        QTest::newRow("no filter, a name typed") << "" << true << ""
+                                                 << "All Files (*)" << true;
     }
 
     void fileDialog()
@@ -372,6 +373,9 @@ private slots:
         QFETCH(QString, filter);
         QFETCH(bool, folderSet);
         QFETCH(QString, fileName);
+        QFETCH(bool, typing);
+        // Qt would split it at its double quotes.
+        const QString typed = typing ? "sub/a&b|c<d>e^f%g!h\"i'j(k)l;m,n=o p.c" : QString();
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir("src"));
         CommonDialog dialog;
@@ -383,10 +387,14 @@ private slots:
             auto* qtDialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             filters = qtDialog->nameFilters().join(u'|');
             shownFolder = qtDialog->directory().path();
-            nameField = qtDialog->findChild<QLineEdit*>("fileNameEdit")->text();
-            qtDialog->reject();
+            auto* name = qtDialog->findChild<QLineEdit*>("fileNameEdit");
+            nameField = name->text();
+            if (typed.isEmpty())
+                return qtDialog->reject();
+            name->setText(typed);
+            QTest::keyClick(name, Qt::Key_Return);
         });
-        QCOMPARE(dialog.ShowSave(), QString());
+        QCOMPARE(dialog.ShowSave(), typed.isEmpty() ? typed : dir.filePath("src/" + typed));
         QTEST(filters, "qtFilters");
         QCOMPARE(QDir(shownFolder), QDir(dir.filePath("src")));
         QCOMPARE(nameField, fileName);

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintEngine>
@@ -56,6 +57,38 @@ private:
     bool m_pageNumbers;
 };
 
+// Qt's file dialog reads double quotes in the name field as a list of names and would take one
+// of them, a file the user never named. This one takes a name with a double quote as typed,
+// against the folder shown; where no name can hold one, writing or reading it is refused.
+class FileDialog : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    QString chosenPath() const
+    {
+        return m_typedPath.isEmpty() ? selectedFiles().value(0) : m_typedPath;
+    }
+
+protected:
+    void accept() override
+    {
+        auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (!name || !name->text().contains(u'"'))
+            return QFileDialog::accept();
+        const QString path = directory().absoluteFilePath(name->text());
+        if (QFileInfo(path).isDir()) {
+            setDirectory(path);
+            name->clear();
+            return;
+        }
+        m_typedPath = path;
+        QDialog::accept();
+    }
+
+private:
+    QString m_typedPath;
+};
+
 // No command reads a page range, so none reaches the printer: neither as the printer's own range
 // nor as the job option ("page-ranges") that Qt's dialog hands to the print system under its
 // private engine key.
@@ -95,7 +128,7 @@ QString QtDialogService::fileDialog(const FileDialogRequest& request)
 {
     // Qt's own dialog rather than the desktop's, so that the filter descriptions read exactly
     // as the program gives them.
-    QFileDialog dialog(dialogParent(), request.title);
+    FileDialog dialog(dialogParent(), request.title);
     dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails |
                       QFileDialog::DontConfirmOverwrite);
     dialog.setAcceptMode(request.kind == FileDialogKind::Save ? QFileDialog::AcceptSave
@@ -114,9 +147,9 @@ QString QtDialogService::fileDialog(const FileDialogRequest& request)
     if (!request.fileName.isEmpty())
         dialog.selectFile(previous.fileName());
 
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (dialog.exec() != QDialog::Accepted)
         return {};
-    return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
+    return QDir::toNativeSeparators(dialog.chosenPath());
 }
 
 bool QtDialogService::printerDialog(const PrinterDialogRequest& request, QPrinter& printer)
