@@ -93,8 +93,8 @@ private slots:
         }
     }
 
-    // Reading never waits on a pipe nor runs on without end: Open, Open Project and Import tell
-    // why, naming the file, and the file lists leave out what they could not take.
+    // Reading never waits on a pipe nor runs on without end, and Save never replaces one: each
+    // command tells why, naming the file; the file lists leave out what they cannot take.
     void onlyRegularFilesAreTaken()
     {
         QCOMPARE(mkfifo("pipe", 0600), 0);
@@ -115,11 +115,15 @@ private slots:
             dialogs.messages.clear();
             dialogs.answerFile(path);
             dialogs.answerFile(path);
+            dialogs.answerFile(name.startsWith("pipe") ? path : QString()); // a device: the host's
             main.mnuFileOpenProject_Click();
             main.mnuFileOpen_Click();
+            main.mnuFileSaveAs_Click();
             QCOMPARE(dialogs.messages.value(0).text,
                      "Cannot open the project \"" + path + "\": " + why);
             QCOMPARE(dialogs.messages.value(1).text, "Cannot read \"" + path + "\": " + why);
+            if (name.startsWith("pipe"))
+                QCOMPARE(dialogs.messages.value(2).text, "Cannot write \"" + path + "\": " + why);
         }
     }
 

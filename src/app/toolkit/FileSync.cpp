@@ -77,6 +77,10 @@ Result<> saveWhole(const QString& path, LinkAtPath atLink,
 {
     if (atLink == LinkAtPath::Replace && QFileInfo(path).isSymLink())
         return replaceLink(path, write);
+    // The file put in place of a pipe or a device (also at the end of a link) would take its
+    // place for every program.
+    if (Result<> regular = checkRegularFile(path); !regular)
+        return regular;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return Failure{file.errorString()};

@@ -17,7 +17,8 @@ enum class LinkAtPath {
 
 // Writes a file whole or not at all: `write` fills the open file; only when it succeeds is the
 // file brought onto the disk and put in place of what stood at the path, which keeps its
-// content on any failure.
+// content on any failure. What stands there, the link's target where one is written through,
+// must be a regular file or nothing.
 Result<> saveWhole(const QString& path, LinkAtPath atLink,
                    const std::function<Result<>(QFileDevice&)>& write);
 
