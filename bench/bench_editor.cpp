@@ -1,6 +1,8 @@
 // Measures one editor at one document size, in a process of its own so that memory figures
 // are its alone: either Larkspan's document window or a bare QPlainTextEdit.
 // Usage: bench_editor larkspan|bare <bytes>. Prints one line of figures; asserts nothing.
+// Or: bench_editor history <cycles>, which pastes a megabyte and deletes it again that many
+// times, and prints after some of the cycles what the document's undo history holds.
 
 #include "DialogService.h"
 #include "TextEditor.h"
@@ -90,14 +92,37 @@ void paint(QWidget* editor)
     (area ? area->viewport() : editor)->repaint();
 }
 
+// Pastes a megabyte through the Edit menu, then selects all and deletes it, cycle by cycle;
+// prints the cycle, the history's memory and the process's resident memory, in MB.
+void measureHistory(int cycles)
+{
+    frmMain main;
+    main.show();
+    main.NewDocument();
+    const frmDocument& document = *main.activeDocument();
+    Toolkit::ClipboardSetText(sourceText(1 << 20));
+    for (int cycle = 1; cycle <= cycles; ++cycle) {
+        main.mnuEditPaste_Click();
+        main.mnuEditSelectAll_Click();
+        QTest::keyClick(document.rtfText, Qt::Key_Delete);
+        if (cycle % 20 == 0 || cycle == cycles)
+            std::printf("%d %.1f %.1f\n", cycle,
+                        double(document.history().memoryUsed()) / (1 << 20), residentMB("VmRSS:"));
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     if (argc != 3) {
-        std::fprintf(stderr, "usage: bench_editor larkspan|bare <bytes>\n");
+        std::fprintf(stderr, "usage: bench_editor larkspan|bare <bytes> | history <cycles>\n");
         return 2;
+    }
+    if (qstrcmp(argv[1], "history") == 0) {
+        measureHistory(QByteArray(argv[2]).toInt());
+        return 0;
     }
     const bool ours = qstrcmp(argv[1], "larkspan") == 0;
     const qsizetype size = QByteArray(argv[2]).toLongLong();

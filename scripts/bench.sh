@@ -36,3 +36,9 @@ for size in 10000 1000000 10000000 100000000; do
     done
     echo
 done
+
+# The undo history stays within its budget whatever is pasted and deleted.
+printf '\n%-6s %12s %12s\n' cycles "history MB" "process MB"
+"$bench" history 300 | while read -r cycle history process; do
+    printf '%-6s %12s %12s\n' "$cycle" "$history" "$process"
+done

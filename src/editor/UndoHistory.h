@@ -9,6 +9,15 @@
 class UndoHistory {
 public:
     static constexpr qsizetype Capacity = 1000;
+    // Bytes of text the steps may keep before the oldest go, so that pasting and deleting large
+    // texts cannot grow a history without end. A quarter of a gigabyte holds the deletion of a
+    // 100 MB document whole, and is far beyond what editing ordinary sources ever keeps.
+    static constexpr qsizetype DefaultTextBudget = qsizetype(256) << 20;
+
+    explicit UndoHistory(qsizetype textBudget = DefaultTextBudget)
+        : m_textBudget(textBudget)
+    {
+    }
 
     // The text that undo and redo change, in the positions its changes were recorded in.
     class Text {
@@ -19,7 +28,8 @@ public:
     };
 
     // A change put insertedLength characters where `removed` stood. Steps undone before it are
-    // dropped; when the history is full, so is its oldest step.
+    // dropped; so are the oldest steps while the history holds more than Capacity steps or more
+    // text than its budget, but never the newest.
     void record(qsizetype position, const QString& removed, qsizetype insertedLength);
     // Take the text one step back or forward; false, with nothing changed, when there is no
     // step that way.
@@ -36,17 +46,14 @@ private:
         qsizetype position;
         qsizetype removedLength;
         qsizetype insertedLength;
-        // Where its text lies in the pool: the removed text while the step is done, the
-        // inserted text once it is undone.
-        qsizetype textStart;
+        // The removed text while the step is done, the inserted text once it is undone.
+        QString text;
     };
 
-    qsizetype storedLength(qsizetype step) const;
-    QString storeAndTake(Step& step, qsizetype length, const QString& text);
-    void compactPoolIfWasteful();
+    QString swapText(Step& step, const QString& taken);
 
+    qsizetype m_textBudget;
     QList<Step> m_steps;
-    QString m_pool;
-    qsizetype m_waste = 0; // pool characters no step refers to any more
+    qsizetype m_textSize = 0; // characters the steps keep
     qsizetype m_index = 0;
 };

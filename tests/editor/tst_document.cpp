@@ -383,6 +383,15 @@ private slots:
             }
             QCOMPARE(QPair(text.value, history.UndoIndex()), QPair(snapshots[current], current));
         }
+
+        // Over budget the oldest steps go, the newest stays even alone: deletions of 400 and 3000.
+        UndoHistory bounded(1000 * sizeof(QChar));
+        QList<qsizetype> kept;
+        for (const qsizetype length : {400, 400, 400, 3000}) {
+            bounded.record(0, QString(length, u'p'), 0);
+            kept.append(bounded.UndoIndex());
+        }
+        QCOMPARE(kept, QList<qsizetype>({1, 2, 2, 1}));
     }
 
     void saveAsksOnlyForUntitledDocuments()
