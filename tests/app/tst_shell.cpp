@@ -129,8 +129,8 @@ private slots:
         auto* splash = qobject_cast<frmSplash*>(loaded().windows().value(0));
         QVERIFY(splash && splash->isVisible());
         // Painted with as many pixels as the screen has, the pictures stay sharp.
-        QCOMPARE(splashPicture(2).size(), QSize(414, 508));
-        QCOMPARE(splashPicture(2).devicePixelRatio(), 2);
+        QCOMPARE(QPair(splashPicture(2).size(), splashPicture(2).devicePixelRatio()),
+                 QPair(QSize(414, 508), 2.0));
         for (const QIcon& icon : {mainWindowIcon(), documentWindowIcon()})
             QCOMPARE(icon.pixmap(QSize(16, 16), 2).size(), QSize(32, 32));
         // A click on what the panel holds does nothing; one on the panel opens the main window.

@@ -49,10 +49,10 @@ private slots:
     {
         QTest::addColumn<QByteArray>("locale");
         QTest::addColumn<QString>("name");
-        QTest::newRow("blanks & | < > ^ ( ) , ; =")
-            << QByteArray("C.UTF-8") << "my  logo & b|c<d>e x^y (1) a,b;c=d";
-        QTest::newRow("% !") << QByteArray("C.UTF-8") << "100% %PATH% x% wow! !PATH!";
-        QTest::newRow("quotes") << QByteArray("C.UTF-8") << "\"q\" & \"x\" y";
+        QTest::newRow("blanks & | < > ^ ( ) , ; = % ! quotes")
+            << QByteArray("C.UTF-8")
+            << "my  logo & b|c<d>e x^y (1) a,b;c=d 100% %PATH% x% wow! "
+               "!PATH! \"q\" & \"x\" y";
         QTest::newRow("caf\u00e9, 437") << QByteArray("C.UTF-8") << "caf\u00e9";
         QTest::newRow("na\u00efve, 850") << QByteArray("de_DE.UTF-8") << "na\u00efve";
         QTest::newRow("Cyrillic, 866")
