@@ -47,7 +47,7 @@ QString commandLineArgument(const QString& entry)
 QString interpreterPath(const QString& path)
 {
 #ifdef Q_OS_WIN
-    return path;
+    return QDir::toNativeSeparators(QDir::current().absoluteFilePath(path));
 #else
     return QStringLiteral("Z:") + QDir::current().absoluteFilePath(path).replace(u'/', u'\\');
 #endif

@@ -10,9 +10,9 @@ QString batchArgument(const QString& entry);
 // The same for the command line the interpreter is started with, where a % stays single.
 QString commandLineArgument(const QString& entry);
 
-// A path as the programs the interpreter starts name it: on Windows as it stands; elsewhere they
-// run in Wine, whose drive Z: is the root of the file system ("Z:\home\me\logo"), and a relative
-// path is taken from the current working folder.
+// A path as the programs the interpreter starts name it, absolute (a relative path is taken from
+// the current working folder) and with backslashes only: on Windows as the system names it;
+// elsewhere they run in Wine, whose drive Z: is the root of the file system ("Z:\home\me\logo").
 QString interpreterPath(const QString& path);
 
 // False for a text with a line break, which no quoting keeps on one line of a batch file, or

@@ -32,8 +32,11 @@ void Project::setOutputAppName(const QString& name)
     emit OutputAppNameChanged(name);
 }
 
-void Project::setProjectFolder(const QString& folder)
+void Project::setProjectFolder(const QString& typed)
 {
+    // Paths are joined with the native separator, so a folder typed with '/' on Windows would
+    // make mixed paths in the batch files.
+    const QString folder = QDir::toNativeSeparators(typed);
     if (folder == m_projectFolder)
         return;
     m_projectFolder = folder;

@@ -150,8 +150,14 @@ void frmDialog::followProject()
     const auto bind = [this](QLineEdit* box, const QString& value, auto changed, auto set) {
         box->setText(value);
         connect(&Project::current(), changed, box, [box](const QString& text) {
-            if (box->text() != text)
-                box->setText(text);
+            if (box->text() == text)
+                return;
+            // A folder being typed comes back with native separators: the caret stays.
+            const bool echo = box->hasFocus() && box->text().size() == text.size();
+            const int caret = box->cursorPosition();
+            box->setText(text);
+            if (echo)
+                box->setCursorPosition(caret);
         });
         connect(box, &QLineEdit::textEdited, &Project::current(),
                 [set](const QString& text) { (Project::current().*set)(text); });

@@ -156,7 +156,7 @@ class ProjectTest : public QObject {
 private slots:
     void init()
     {
-        for (const char* name : {"main.c", "logo.bmp", "LOGO.BMP"})
+        for (const char* name : {"main.c", "icon.bmp", "LOGO.BMP"})
             putFile(m_dir.filePath(name), "x");
         QVERIFY(QDir(m_dir.path()).mkpath("sub"));
         NewProject();
@@ -228,7 +228,8 @@ private slots:
         }
         QCOMPARE(dialogs.messages.size(), 1);
         const QString& text = dialogs.messages[0].text;
-        QVERIFY2(text.contains(problem) && text.size() < 300, qPrintable(text.left(300)));
+        const QString named = QString(problem).replace("gone/", QDir::toNativeSeparators("gone/"));
+        QVERIFY2(text.contains(named) && text.size() < 300, qPrintable(text.left(300)));
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  QStringList{script});
         QCOMPARE(contentOf(dir.filePath(script)), QByteArray("old"));
@@ -268,7 +269,7 @@ private slots:
         Project::current().setFiles({});
         ScriptedDialogs dialogs;
         dialogs.answerMessage(MsgBoxResult::Cancel);
-        for (const char* name : {"main.c", "main.c", "LOGO.BMP", "logo.bmp"})
+        for (const char* name : {"main.c", "main.c", "LOGO.BMP", "icon.bmp"})
             doubleClick(*explorer.File2, name);
         QCOMPARE(Project::current().Files(), (QStringList{"main.c", "main.c", "LOGO.BMP"}));
         QCOMPARE(dialogs.messages.size(), 1);
@@ -322,12 +323,15 @@ private slots:
         QCOMPARE(Project::current().ProjectName(), QString("Dexmo"));
         // Opening a folder in the list sets the path; highlighting one does not.
         dialog.Dir1->setPath(m_dir.path());
+        // A typed '/' is a separator like any other: on Windows it is stored as '\'.
         QTest::keyClicks(dialog.Text3, "/typed");
-        QCOMPARE(Project::current().ProjectFolder(), m_dir.path() + "/typed");
+        const QString typed = QDir::toNativeSeparators(m_dir.path() + "/typed");
+        QCOMPARE(Project::current().ProjectFolder(), typed);
+        QCOMPARE(dialog.Text3->text(), typed);
         QListWidgetItem* sub = dialog.Dir1->findItems("sub", Qt::MatchEndsWith).value(0);
         const QPoint at = dialog.Dir1->visualItemRect(sub).center();
         QTest::mouseClick(dialog.Dir1->viewport(), Qt::LeftButton, {}, at);
-        QCOMPARE(dialog.Text3->text(), m_dir.path() + "/typed");
+        QCOMPARE(dialog.Text3->text(), typed);
         QTest::mouseDClick(dialog.Dir1->viewport(), Qt::LeftButton, {}, at);
         QCOMPARE(dialog.Text3->text(), QDir::toNativeSeparators(m_dir.filePath("sub")));
         QCOMPARE(Project::current().ProjectFolder(), dialog.Text3->text());
@@ -435,11 +439,11 @@ private slots:
         const FileDialogRequest asked = dialogs.fileDialogs.value(1);
         QCOMPARE(std::tuple(asked.kind, asked.filter, asked.initialFolder),
                  std::tuple(FileDialogKind::Save, QString("LKS Project Files (*.cpf)|*.cpf"),
-                            dir.path()));
+                            QDir::toNativeSeparators(dir.path())));
         // Used as typed: no extension is added; a cancelled dialog wrote nothing.
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"demo"});
         QCOMPARE(contentOf(path), QByteArray("Demo\r\ndemo.app\r\n") +
-                                      QFile::encodeName(dir.path()) +
+                                      QFile::encodeName(QDir::toNativeSeparators(dir.path())) +
                                       "\r\nFalse\r\nTrue\r\nmain.c\r\nroot.inf\r\n");
         QCOMPARE(dialogs.messages.size(), 0);
 
