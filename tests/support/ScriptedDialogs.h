@@ -52,6 +52,9 @@ public:
         return next(m_printerAnswers, PrinterAnswer([](QPrinter&) { return false; }))(printer);
     }
 
+    bool hasPrinter() override { return printerInstalled; }
+
+    bool printerInstalled = true;
     QList<MessageBoxRequest> messages;
     QList<FileDialogRequest> fileDialogs;
     QList<PrinterDialogRequest> printerDialogs;

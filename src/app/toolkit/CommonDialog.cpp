@@ -35,6 +35,10 @@ QString CommonDialog::showFileDialog(bool save)
 
 QPrinter* CommonDialog::ShowPrinter()
 {
+    if (!Toolkit::dialogs().hasPrinter()) {
+        Toolkit::MsgBox(QStringLiteral("No printer is installed. Add a printer, then try again."));
+        return nullptr;
+    }
     if (!m_printer)
         m_printer = std::make_unique<QPrinter>();
     PrinterDialogRequest request;

@@ -44,4 +44,6 @@ public:
     virtual QString fileDialog(const FileDialogRequest& request) = 0;
     // True when the user confirmed; the printer then carries the choice.
     virtual bool printerDialog(const PrinterDialogRequest& request, QPrinter& printer) = 0;
+    // False where the printer dialog could print nowhere.
+    virtual bool hasPrinter() { return true; }
 };

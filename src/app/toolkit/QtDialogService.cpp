@@ -11,6 +11,7 @@
 #include <QPrintDialog>
 #include <QPrintEngine>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 namespace {
 
@@ -126,11 +127,15 @@ MsgBoxResult QtDialogService::messageBox(const MessageBoxRequest& request)
 
 QString QtDialogService::fileDialog(const FileDialogRequest& request)
 {
-    // Qt's own dialog rather than the desktop's, so that the filter descriptions read exactly
-    // as the program gives them.
     FileDialog dialog(dialogParent(), request.title);
-    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails |
-                      QFileDialog::DontConfirmOverwrite);
+    QFileDialog::Options options =
+        QFileDialog::HideNameFilterDetails | QFileDialog::DontConfirmOverwrite;
+#ifndef Q_OS_WIN
+    // Qt's own dialog rather than the desktop's, so that the filter descriptions read exactly
+    // as the program gives them; Windows' own shows them so too.
+    options |= QFileDialog::DontUseNativeDialog;
+#endif
+    dialog.setOptions(options);
     dialog.setAcceptMode(request.kind == FileDialogKind::Save ? QFileDialog::AcceptSave
                                                               : QFileDialog::AcceptOpen);
     // Nothing requires a typed name to exist: the command that reads it reports a missing file.
@@ -167,4 +172,14 @@ bool QtDialogService::printerDialog(const PrinterDialogRequest& request, QPrinte
     const bool confirmed = dialog.exec() == QDialog::Accepted;
     dropPageRange(printer);
     return confirmed;
+}
+
+bool QtDialogService::hasPrinter()
+{
+#ifdef Q_OS_WIN
+    // Windows' dialog offers no printing to a file, and without a printer it does not open.
+    return !QPrinterInfo::availablePrinters().isEmpty();
+#else
+    return true; // Qt's dialog prints to a PDF file
+#endif
 }

@@ -2,10 +2,12 @@
 
 #include "DialogService.h"
 
-// Shows Qt's own dialogs, parented to the window the user is working in.
+// Shows the dialogs, parented to the window the user is working in: Qt's own, and on Windows the
+// system's file and print dialogs that users there know.
 class QtDialogService : public DialogService {
 public:
     MsgBoxResult messageBox(const MessageBoxRequest& request) override;
     QString fileDialog(const FileDialogRequest& request) override;
     bool printerDialog(const PrinterDialogRequest& request, QPrinter& printer) override;
+    bool hasPrinter() override;
 };
