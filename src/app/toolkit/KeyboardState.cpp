@@ -20,7 +20,6 @@
 
 namespace {
 
-#ifndef Q_OS_WIN
 // The lock bits of the X11 key state that Qt's xcb platform reports as native modifiers.
 constexpr quint32 X11LockMask = 1u << 1;
 constexpr quint32 X11NumLockMask = 1u << 4;
@@ -29,7 +28,6 @@ bool nativeStateIsX11()
 {
     return QGuiApplication::platformName() == QLatin1String("xcb");
 }
-#endif
 
 // The lock states as the window system holds them, changed also by keys that other programs
 // received; false where it cannot tell.
@@ -87,6 +85,20 @@ bool readLocks(bool& capsLock, bool& numLock)
 #endif
 }
 
+// readLocks, after a key event. On Windows each reading asks the window system (under Wine, its
+// server process), so only a lock key reads; a change made in another program is read when the
+// program is activated.
+bool readLocksAfter(const QKeyEvent& key, bool& capsLock, bool& numLock)
+{
+#ifdef Q_OS_WIN
+    if (key.key() != Qt::Key_CapsLock && key.key() != Qt::Key_NumLock)
+        return true;
+#else
+    Q_UNUSED(key)
+#endif
+    return readLocks(capsLock, numLock);
+}
+
 } // namespace
 
 KeyboardState& KeyboardState::instance()
@@ -96,9 +108,6 @@ KeyboardState& KeyboardState::instance()
 
 KeyboardState::KeyboardState()
 {
-#ifdef Q_OS_WIN
-    m_insert = GetKeyState(VK_INSERT) & 1;
-#endif
     readLocks(m_capsLock, m_numLock);
     if (QCoreApplication::instance())
         QCoreApplication::instance()->installEventFilter(this);
@@ -126,10 +135,6 @@ bool KeyboardState::eventFilter(QObject* watched, QEvent* event)
     // A key event that a widget ignores goes on to its parent and passes the filter again: a
     // lock key must flip its state once only.
     const auto* key = static_cast<QKeyEvent*>(event);
-#ifdef Q_OS_WIN
-    Q_UNUSED(key)
-    set(GetKeyState(VK_CAPITAL) & 1, GetKeyState(VK_NUMLOCK) & 1, GetKeyState(VK_INSERT) & 1);
-#else
     const Delivery delivery{key, event->type(), key->key(), key->timestamp()};
     if (delivery == m_lastDelivery)
         return QObject::eventFilter(watched, event);
@@ -140,7 +145,7 @@ bool KeyboardState::eventFilter(QObject* watched, QEvent* event)
     const bool pressed = event->type() == QEvent::KeyPress && !key->isAutoRepeat();
     // The window system's state already includes this key; where it cannot be read, the lock
     // keys are followed as they come.
-    if (!readLocks(capsLock, numLock)) {
+    if (!readLocksAfter(*key, capsLock, numLock)) {
         if (nativeStateIsX11()) {
             // The state is the one from before this event: a lock key going down flips it.
             capsLock = key->nativeModifiers() & X11LockMask;
@@ -155,7 +160,6 @@ bool KeyboardState::eventFilter(QObject* watched, QEvent* event)
         (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier)
         insert = !insert; // Shift+Insert pastes and Ctrl+Insert copies
     set(capsLock, numLock, insert);
-#endif
     return QObject::eventFilter(watched, event);
 }
 
