@@ -14,7 +14,11 @@ QFont fixedPitchFont()
     const QFontMetrics metrics(font);
     if (metrics.horizontalAdvance(QStringLiteral("iiii")) !=
         metrics.horizontalAdvance(QStringLiteral("WWWW"))) {
-        font.setFamily(QStringLiteral("monospace"));
+#ifdef Q_OS_WIN
+        font.setFamily(QStringLiteral("Courier New")); // on every Windows
+#else
+        font.setFamily(QStringLiteral("monospace")); // fontconfig's alias
+#endif
         font.setStyleHint(QFont::TypeWriter);
     }
     return font;
