@@ -5,6 +5,7 @@
 // times, and prints after some of the cycles what the document's undo history holds.
 
 #include "DialogService.h"
+#include "ProcessMemory.h"
 #include "TextEditor.h"
 #include "TextFile.h"
 #include "Toolkit.h"
@@ -54,24 +55,6 @@ QString sourceText(qsizetype bytes)
     return text;
 }
 
-// Resident memory in MB, now or at its peak since the peak was last reset.
-double residentMB(const char* field)
-{
-    QFile status("/proc/self/status");
-    status.open(QIODevice::ReadOnly);
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith(field))
-            return line.mid(int(qstrlen(field))).trimmed().split(' ')[0].toDouble() / 1024;
-    return 0;
-}
-
-void resetPeakMemory()
-{
-    QFile clear("/proc/self/clear_refs");
-    if (clear.open(QIODevice::WriteOnly))
-        clear.write("5");
-}
-
 double milliseconds(const QElapsedTimer& timer)
 {
     return double(timer.nsecsElapsed()) / 1e6;
@@ -107,7 +90,8 @@ void measureHistory(int cycles)
         QTest::keyClick(document.rtfText, Qt::Key_Delete);
         if (cycle % 20 == 0 || cycle == cycles)
             std::printf("%d %.1f %.1f\n", cycle,
-                        double(document.history().memoryUsed()) / (1 << 20), residentMB("VmRSS:"));
+                        double(document.history().memoryUsed()) / (1 << 20),
+                        residentBytes() / (1 << 20));
     }
 }
 
@@ -192,15 +176,15 @@ int main(int argc, char* argv[])
     QWidget* editor = subject.editor;
     editor->setFocus();
 
-    const double before = residentMB("VmRSS:");
-    resetPeakMemory();
+    const double before = residentBytes();
+    resetPeakResident();
     QElapsedTimer timer;
     timer.start();
     subject.open(path);
     paint(editor);
     const double open = milliseconds(timer);
     QCoreApplication::processEvents();
-    const double memory = residentMB("VmHWM:") - before;
+    const double memory = (peakResidentBytes() - before) / (1 << 20);
 
     // A typed key, the screen brought up to date after it: the median of 200.
     subject.caretToMiddle();

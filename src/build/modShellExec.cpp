@@ -1,8 +1,11 @@
 #include "modShellExec.h"
 
 #ifdef Q_OS_WIN
-#include <shellapi.h>
+// shellapi.h needs the types windows.h declares.
+// clang-format off
 #include <windows.h>
+#include <shellapi.h>
+// clang-format on
 
 qint32 ShellOpenFile(const QString& file, const QString& folder, const QString& parameters)
 {
