@@ -28,9 +28,9 @@ for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start"
 export DISPLAY=":$(cat "$work/display")"
 
-start_larkspan() { # program; in the work folder, and nothing outlives a minute and a half
+start_larkspan() { # command; in the work folder, and nothing outlives a minute and a half
     cd "$work"
-    "$1" >"$work/app.log" 2>&1 &
+    "$@" >"$work/app.log" 2>&1 &
     app_pid=$!
     (
         trap 'kill "$timer" 2>/dev/null; exit' TERM
