@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
 # Builds Larkspan and prints the editor's speed and memory figures beside a bare QPlainTextEdit,
 # each measured in a process of its own; the median of three runs.
+# LARKSPAN_BENCH, when set, is the command that runs the benchmark (scripts/windows/bench.sh).
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
-ensure_packages "${BUILD_PACKAGES[@]}"
-build_larkspan
-bench="$(dirname "${BASH_SOURCE[0]}")/../build/bench/bench_editor"
-export QT_QPA_PLATFORM=offscreen
+if [ -n "${LARKSPAN_BENCH:-}" ]; then
+    read -ra bench <<<"$LARKSPAN_BENCH"
+else
+    ensure_packages "${BUILD_PACKAGES[@]}"
+    build_larkspan
+    bench=("$(dirname "${BASH_SOURCE[0]}")/../build/bench/bench_editor")
+    export QT_QPA_PLATFORM=offscreen
+fi
 
 # The median of each column over the runs given on standard input.
 median() {
@@ -18,7 +23,7 @@ median() {
 }
 
 measure() { # widget bytes
-    for ((run = 0; run < 3; ++run)); do "$bench" "$1" "$2" || exit 1; done | median
+    for ((run = 0; run < 3; ++run)); do "${bench[@]}" "$1" "$2" || exit 1; done | median
 }
 
 printf '%-6s %-9s %10s %10s %10s %10s %12s %10s\n' size editor "open ms" "+MB peak" \
@@ -39,6 +44,6 @@ done
 
 # The undo history stays within its budget whatever is pasted and deleted.
 printf '\n%-6s %12s %12s\n' cycles "history MB" "process MB"
-"$bench" history 300 | while read -r cycle history process; do
+"${bench[@]}" history 300 | while read -r cycle history process; do
     printf '%-6s %12s %12s\n' "$cycle" "$history" "$process"
 done
