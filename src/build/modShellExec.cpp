@@ -1,20 +1,11 @@
 #include "modShellExec.h"
 
 #ifdef Q_OS_WIN
-// shellapi.h needs the types windows.h declares.
-// clang-format off
-#include <windows.h>
-#include <shellapi.h>
-// clang-format on
+#include "SystemShell.h"
 
 qint32 ShellOpenFile(const QString& file, const QString& folder, const QString& parameters)
 {
-    const auto text = [](const QString& s) {
-        return s.isEmpty() ? nullptr : reinterpret_cast<LPCWSTR>(s.utf16());
-    };
-    const HINSTANCE result = ShellExecuteW(GetDesktopWindow(), L"open", text(file),
-                                           text(parameters), text(folder), SW_HIDE);
-    return qint32(reinterpret_cast<qintptr>(result));
+    return shellExecuteHidden(file, folder, parameters);
 }
 
 #else
