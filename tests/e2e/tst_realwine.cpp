@@ -51,10 +51,8 @@ private slots:
     // Its Wine processes end with the server; should it stay, ~QProcess kills it by its id.
     void cleanupTestCase()
     {
-#ifndef Q_OS_WIN
         QProcess::execute("wineserver", {"-k"});
-#endif
-    }
+    } // none on Windows
 
     void scriptsHandOnTheNames_data()
     {
