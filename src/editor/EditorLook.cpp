@@ -74,6 +74,9 @@ void applyEditorLook(QsciScintilla& editor)
     }
     if (editor.lexer() != lexer)
         editor.setLexer(lexer);
+    // Inactive code looks like active code here, so the lexer need not replay every
+    // #define above a change on each keystroke (thousands in a long file).
+    editor.SendScintilla(QsciScintillaBase::SCI_SETPROPERTY, "lexer.cpp.track.preprocessor", "0");
 
     editor.setCaretForegroundColor(palette.color(QPalette::Text));
     editor.setSelectionBackgroundColor(palette.color(QPalette::Highlight));
@@ -95,6 +98,9 @@ void applyEditorLook(QsciScintilla& editor)
     // Styling runs in idle time for text not yet seen, so a jump far down stays quick.
     editor.SendScintilla(QsciScintillaBase::SCI_SETIDLESTYLING,
                          QsciScintillaBase::SC_IDLESTYLING_ALL);
+    // Qt already paints into a back buffer; a second one per line only costs time.
+    editor.SendScintilla(QsciScintillaBase::SCI_SETBUFFEREDDRAW, false);
+    editor.SendScintilla(QsciScintillaBase::SCI_SETLAYOUTCACHE, QsciScintillaBase::SC_CACHE_PAGE);
 }
 
 void fitLineNumberMargin(QsciScintilla& editor)
