@@ -170,7 +170,10 @@ int main(int argc, char* argv[])
                    [&bare](const QString& file) {
                        QFile in(file);
                        in.open(QIODevice::ReadOnly);
-                       bare.setPlainText(QStringDecoder("windows-1252").decode(in.readAll()));
+                       // Latin-1: the text is ASCII, and a Qt built without ICU (as for
+                       // Windows) decodes no other 8-bit page, leaving the editor empty.
+                       bare.setPlainText(
+                           QStringDecoder(QStringDecoder::Latin1).decode(in.readAll()));
                    },
                    [&bare] {
                        QTextCursor cursor(
@@ -181,7 +184,7 @@ int main(int argc, char* argv[])
                    [&bare](const QString& file) {
                        QFile out(file);
                        out.open(QIODevice::WriteOnly);
-                       out.write(QStringEncoder("windows-1252")
+                       out.write(QStringEncoder(QStringEncoder::Latin1)
                                      .encode(bare.toPlainText() + QLatin1String("\r\n")));
                    }};
     }
