@@ -6,6 +6,7 @@
 #include "frmMain.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
@@ -24,6 +25,24 @@ void SplashPanel::mouseReleaseEvent(QMouseEvent* event)
     QFrame::mouseReleaseEvent(event);
     if (click)
         emit Click();
+}
+
+void SplashPanel::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (event->modifiers() & ~Qt::KeypadModifier)
+            break;
+        event->accept();
+        if (!event->isAutoRepeat())
+            emit Click();
+        return;
+    default:
+        break;
+    }
+    QFrame::keyPressEvent(event);
 }
 
 namespace {
@@ -54,6 +73,8 @@ frmSplash::frmSplash()
     Frame1 = Toolkit::placeInTwips(new SplashPanel(this), 0, 0, 7455, 4695);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Frame1->setFocusPolicy(Qt::StrongFocus);
+    Frame1->setAccessibleName(QStringLiteral("Larkspan"));
     Label1 = Toolkit::placeInTwips(label(Frame1, QStringLiteral("Larkspan"), 21.75, true), 360, 720,
                                    3495, 495);
     Label2 = Toolkit::placeInTwips(
@@ -92,6 +113,14 @@ bool frmSplash::eventFilter(QObject* watched, QEvent* event)
     default:
         return QWidget::eventFilter(watched, event);
     }
+}
+
+void frmSplash::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // The keys reach the panel only if the splash has the focus, at start-up as from About.
+    activateWindow();
+    Frame1->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void frmSplash::Frame1_Click()

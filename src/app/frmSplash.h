@@ -5,7 +5,8 @@
 
 class QLabel;
 
-// The panel that fills the splash: a click on its own surface, not on what it holds, reports.
+// The panel that fills the splash: a click on its own surface, not on what it holds, reports;
+// so do Enter and Space, for those who start Larkspan without a pointing device.
 class SplashPanel : public QFrame {
     Q_OBJECT
 
@@ -18,6 +19,7 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     bool m_pressed = false;
@@ -41,6 +43,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 };
 
 // Start-up: shows the splash and returns.

@@ -129,8 +129,14 @@ private slots:
     {
         unloadAll();
         Main();
-        const auto clickPanel = [] {
-            QTest::mouseClick(loaded().find<frmSplash>()->Frame1, Qt::LeftButton, {}, QPoint(4, 4));
+        // A click on the panel, or a key pressed while it has the focus, as a user would.
+        const auto onPanel = [](std::optional<Qt::Key> key = {}) {
+            SplashPanel* panel = loaded().find<frmSplash>()->Frame1;
+            QTRY_COMPARE(QApplication::focusWidget(), panel);
+            if (key)
+                QTest::keyClick(QApplication::focusWidget(), *key);
+            else
+                QTest::mouseClick(panel, Qt::LeftButton, {}, QPoint(4, 4));
             flush();
         };
         auto* splash = qobject_cast<frmSplash*>(loaded().windows().value(0));
@@ -143,8 +149,11 @@ private slots:
         // A click on what the panel holds does nothing; one on the panel opens the main window.
         for (QLabel* label : {splash->Label1, splash->Label2, splash->Label3, splash->Image1})
             QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(3, 3));
+        // Nor do other keys; Enter does what a click on the panel does.
+        for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_A, Qt::Key_Tab})
+            onPanel(key);
         QCOMPARE(loaded().find<frmMain>(), nullptr);
-        clickPanel();
+        onPanel(Qt::Key_Return);
         frmMain& main = mainForm();
         QVERIFY(main.isVisible());
         // One empty document: About's window list below holds every document.
@@ -152,12 +161,15 @@ private slots:
                      editor().Text(),
                  QString("Larkspan | C File - Larkspan | "));
 
-        // About shows the panel; a click closes it alone.
-        main.mnuHelpAbout_Click();
-        QCOMPARE(loaded().windows(),
-                 (QList<QWidget*>{&main, main.activeDocument(), loaded().find<frmSplash>()}));
-        clickPanel();
-        QCOMPARE(loaded().windows(), (QList<QWidget*>{&main, main.activeDocument()}));
+        // About shows the panel; a click, Enter on the keypad or Space closes it alone.
+        for (const std::optional<Qt::Key> key :
+             {std::optional<Qt::Key>(), {Qt::Key_Enter}, {Qt::Key_Space}}) {
+            main.mnuHelpAbout_Click();
+            QCOMPARE(loaded().windows(),
+                     (QList<QWidget*>{&main, main.activeDocument(), loaded().find<frmSplash>()}));
+            onPanel(key);
+            QCOMPARE(loaded().windows(), (QList<QWidget*>{&main, main.activeDocument()}));
+        }
     }
 
     // Every command of the menu, in display order, with what it does to the state below.
