@@ -63,6 +63,8 @@ frmProject::frmProject()
     connect(List1, &ListBox::MouseDown, this, &frmProject::List1_MouseDown);
     connect(File2, &ListBox::DblClick, this, &frmProject::File2_DblClick);
     connect(File2, &ListBox::MouseDown, this, &frmProject::File2_MouseDown);
+    connect(List1, &ListBox::MenuKey, mnupopup, [this](QPoint at) { mnupopup->popup(at); });
+    connect(File2, &ListBox::MenuKey, mnupopupe, [this](QPoint at) { mnupopupe->popup(at); });
     connect(mnuRemove, &QAction::triggered, this, &frmProject::mnuRemove_Click);
     connect(mnuProperties, &QAction::triggered, this, &frmProject::mnuProperties_Click);
     connect(mnuCompile, &QAction::triggered, this, &frmProject::mnuCompile_Click);

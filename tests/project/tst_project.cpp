@@ -2,6 +2,7 @@
 #include "CommonDialog.h"
 #include "FileListBox.h"
 #include "FolderList.h"
+#include "ListBox.h"
 #include "LoadedWindows.h"
 #include "Project.h"
 #include "ProjectCommands.h"
@@ -124,6 +125,14 @@ class ProjectTest : public QObject {
             model.match(model.index(0, 0), 0, name, 1, Qt::MatchExactly).value(0);
         QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(entry).center());
     }
+    // A list's pop-up menu opened by a key, as a keyboard user would; then an item's access key.
+    static void popUpByKey(ListBox& list, QKeyCombination opener, QMenu& menu, Qt::Key item)
+    {
+        QTest::keyClick(&list, opener.key(), opener.keyboardModifiers());
+        QTRY_VERIFY(menu.isVisible());
+        QTest::keyClick(&menu, item);
+        QVERIFY(!menu.isVisible());
+    }
     // The page shown, the options in the dialog and in the project, and whether it is hidden.
     static QString state(const frmDialog& dialog)
     {
@@ -171,7 +180,8 @@ private slots:
         putFile(path, QByteArray(500, 'z')); // replaced whole
         Project::current().setFiles(makeBatRows[row].files);
         ScriptedDialogs dialogs;
-        projectExplorer().mnuCompile->trigger();
+        frmProject& explorer = projectExplorer();
+        popUpByKey(*explorer.List1, Qt::SHIFT | Qt::Key_F10, *explorer.mnupopup, Qt::Key_C);
         QCOMPARE(contentOf(path), "@echo off\r\n" + makeBatRows[row].groups + "\r\n");
         QCOMPARE(dialogs.messages.size(), 0);
     }
@@ -282,7 +292,7 @@ private slots:
         explorer.mnuAdd_Click();
         QVERIFY(m_windows.form<frmConvert>().isVisible());
         QCOMPARE(Project::current().Files().size(), 3);
-        explorer.mnuImport->trigger();
+        popUpByKey(*explorer.File2, Qt::Key_Menu, *explorer.mnupopupe, Qt::Key_I);
         QVERIFY(m_windows.form<frmImport>().isVisible());
 
         // A window system that ignores the size hints cannot change its size (8655 x 5280 twips).

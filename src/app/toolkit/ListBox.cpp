@@ -1,5 +1,6 @@
 #include "ListBox.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 ListBox::ListBox(QWidget* parent)
@@ -36,6 +37,20 @@ int ListBox::ListCount() const
 QString ListBox::List(int row) const
 {
     return model() ? model()->index(row, 0).data().toString() : QString();
+}
+
+void ListBox::keyPressEvent(QKeyEvent* event)
+{
+    const bool menuKey = (event->key() == Qt::Key_Menu && event->modifiers() == Qt::NoModifier) ||
+                         (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+    if (!menuKey) {
+        QListView::keyPressEvent(event);
+        return;
+    }
+    // The menu opens below the current entry, where the eye already is.
+    const QRect entry = visualRect(currentIndex());
+    emit MenuKey(viewport()->mapToGlobal(entry.isValid() ? entry.bottomLeft() : QPoint()));
+    event->accept();
 }
 
 void ListBox::mousePressEvent(QMouseEvent* event)

@@ -20,8 +20,11 @@ signals:
     // A mouse button went down over the list, at that place on the screen.
     void MouseDown(Qt::MouseButton button, QPoint globalPosition);
     void DblClick();
+    // The Menu key or Shift+F10 asked for the pop-up menu, at this place on the screen.
+    void MenuKey(QPoint globalPosition);
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
