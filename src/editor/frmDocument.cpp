@@ -7,6 +7,7 @@
 
 #include <QMenu>
 #include <QResizeEvent>
+#include <QShortcut>
 
 namespace {
 
@@ -78,6 +79,10 @@ frmDocument::frmDocument(QWidget* parent)
     for (QAction* action : systemMenu()->actions())
         action->setShortcuts(action->shortcuts().contains(closeKey) ? QList{closeKey}
                                                                     : QList<QKeySequence>());
+    // Alt+- opens a document's own menu, as in other multiple-document programs.
+    auto* menuKey =
+        new QShortcut(Qt::ALT | Qt::Key_Minus, this, this, &QMdiSubWindow::showSystemMenu);
+    menuKey->setContext(Qt::WidgetWithChildrenShortcut);
     connect(rtfText, &TextEditor::KeyDown, this, &frmDocument::rtfText_KeyDown);
     connect(rtfText, &TextEditor::Click, this, &frmDocument::rtfText_Click);
     connect(rtfText, &TextEditor::Change, this, &frmDocument::rtfText_Change);
