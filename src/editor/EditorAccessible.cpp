@@ -38,6 +38,8 @@ void* EditorAccessible::interface_cast(QAccessible::InterfaceType type)
 {
     if (type == QAccessible::TextInterface)
         return static_cast<QAccessibleTextInterface*>(this);
+    if (type == QAccessible::EditableTextInterface)
+        return static_cast<QAccessibleEditableTextInterface*>(this);
     return QAccessibleWidget::interface_cast(type);
 }
 
@@ -46,6 +48,15 @@ QString EditorAccessible::text(QAccessible::Text kind) const
     if (kind == QAccessible::Value)
         return editor()->Text();
     return QAccessibleWidget::text(kind);
+}
+
+QAccessible::State EditorAccessible::state() const
+{
+    QAccessible::State state = QAccessibleWidget::state();
+    state.editable = true;
+    state.multiLine = true;
+    state.selectableText = true;
+    return state;
 }
 
 void EditorAccessible::selection(int selectionIndex, int* startOffset, int* endOffset) const
@@ -133,4 +144,23 @@ QString EditorAccessible::attributes(int offset, int* startOffset, int* endOffse
 {
     *startOffset = *endOffset = offset;
     return {};
+}
+
+// Changes from a screen reader go through the editor like typed ones: into the history too.
+void EditorAccessible::deleteText(int startOffset, int endOffset)
+{
+    replaceText(startOffset, endOffset, QString());
+}
+
+void EditorAccessible::insertText(int offset, const QString& text)
+{
+    replaceText(offset, offset, text);
+}
+
+void EditorAccessible::replaceText(int startOffset, int endOffset, const QString& text)
+{
+    const int length = characterCount();
+    startOffset = std::clamp(startOffset, 0, length);
+    endOffset = std::clamp(endOffset, startOffset, length);
+    editor()->replaceRange(startOffset, endOffset - startOffset, text);
 }

@@ -6,7 +6,9 @@ class TextEditor;
 
 // What screen readers see of the editor: its text through the text interface, in the
 // editor's positions, each query answered without reading the text from its start.
-class EditorAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+class EditorAccessible : public QAccessibleWidget,
+                         public QAccessibleTextInterface,
+                         public QAccessibleEditableTextInterface {
 public:
     explicit EditorAccessible(TextEditor* editor);
 
@@ -15,6 +17,7 @@ public:
 
     void* interface_cast(QAccessible::InterfaceType type) override;
     QString text(QAccessible::Text kind) const override;
+    QAccessible::State state() const override;
 
     void selection(int selectionIndex, int* startOffset, int* endOffset) const override;
     int selectionCount() const override;
@@ -29,6 +32,10 @@ public:
     int offsetAtPoint(const QPoint& point) const override;
     void scrollToSubstring(int startIndex, int endIndex) override;
     QString attributes(int offset, int* startOffset, int* endOffset) const override;
+
+    void deleteText(int startOffset, int endOffset) override;
+    void insertText(int offset, const QString& text) override;
+    void replaceText(int startOffset, int endOffset, const QString& text) override;
 
 private:
     TextEditor* editor() const;

@@ -135,16 +135,33 @@ TextEditor::TextEditor(QWidget* parent)
             [this](int position, int type, const char* text, int length, int, int, int, int, int,
                    int) { onModified(position, type, text, length); });
     connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int updated) {
-        if (QAccessible::isActive() && (updated & SC_UPDATE_SELECTION)) {
-            QAccessibleTextCursorEvent moved(this, int(position(send(SCI_GETCURRENTPOS))));
-            QAccessible::updateAccessibility(&moved);
-        }
+        // Typing moves the caret without a selection update: told after every change too.
+        if (QAccessible::isActive() && (updated & (SC_UPDATE_SELECTION | SC_UPDATE_CONTENT)))
+            announceCaretAndSelection();
     });
     // Overwriting while the Insert key's toggle is on, as its indicator shows.
     const KeyboardState& keys = KeyboardState::instance();
     setOverwriteMode(keys.insert());
     connect(&keys, &KeyboardState::changed, this,
             [this, &keys] { setOverwriteMode(keys.insert()); });
+}
+
+void TextEditor::announceCaretAndSelection()
+{
+    const int caret = int(position(send(SCI_GETCURRENTPOS)));
+    const int anchor = int(position(send(SCI_GETANCHOR)));
+    const QPair selection(std::min(caret, anchor), std::max(caret, anchor));
+    if (selection != m_announcedSelection &&
+        (selection.first != selection.second ||
+         m_announcedSelection.first != m_announcedSelection.second)) {
+        QAccessibleTextSelectionEvent selected(this, selection.first, selection.second);
+        QAccessible::updateAccessibility(&selected);
+    }
+    m_announcedSelection = selection;
+    if (caret != std::exchange(m_announcedCaret, caret)) {
+        QAccessibleTextCursorEvent moved(this, caret);
+        QAccessible::updateAccessibility(&moved);
+    }
 }
 
 QString TextEditor::Text() const

@@ -115,6 +115,10 @@ private:
 
     int m_scopeDepth = 0;
     qsizetype m_lineCount = 1;
+    // What screen readers were last told of the caret and the selection.
+    void announceCaretAndSelection();
+    int m_announcedCaret = 0;
+    QPair<int, int> m_announcedSelection;
     // Most C sources are ASCII alone, where a position is the byte offset; the widget's UTF-16
     // line index, a third of the time a large file takes to load, is built only once a
     // character outside ASCII comes in.

@@ -141,12 +141,18 @@ private slots:
         QCOMPARE(marked(editor) + QString(" %1-%2").arg(start).arg(end),
                  QString("\u00e9b\r\n[\u20acd\r\n]last 4-8"));
         editor.setSelText("x");
+        // A screen reader edits like the user, through the history as well.
+        QAccessibleInterface& reader = *QAccessible::queryAccessibleInterface(&editor);
+        QVERIFY(reader.state().editable && reader.state().multiLine);
+        reader.editableTextInterface()->replaceText(5, 99, "z");
+        reader.editableTextInterface()->insertText(5, "y");
+        QCOMPARE(marked(editor), QString("\u00e9b\r\nx[]yz"));
         editor.setSelStart(6);
         const QWidget& widget = editor;
         QCOMPARE(QStringList({widget.inputMethodQuery(Qt::ImSurroundingText).toString(),
                               widget.inputMethodQuery(Qt::ImCursorPosition).toString(),
                               widget.inputMethodQuery(Qt::ImAnchorPosition).toString()}),
-                 QStringList({"xlast", "2", "2"}));
+                 QStringList({"xyz", "2", "2"}));
 
         // Each CR LF before a position adds a line; one between CR and LF is on the next line.
         QRandomGenerator random(7);
