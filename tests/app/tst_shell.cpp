@@ -16,7 +16,6 @@
 
 #include <QtPrintSupport>
 #include <QtTest>
-#include <QtWidgets>
 
 // The program as a person meets it, and the toolkit under it: the shared dialog object in front
 // of Qt's real dialogs, read while they are open, and the list of loaded windows.
@@ -93,9 +92,8 @@ class ShellTest : public QObject {
                 "asked=" + asked.join(u',')};
     }
 
-    // The text of a PDF file as pdftotext (Debian package poppler-utils) lays it out. Under Wine
-    // it runs through start /unix, which does not wait: it takes the file's Unix name (the PDF
-    // is on drive Z:, the root), and the text appears whole under a name of its own.
+    // The text of a PDF file as pdftotext lays it out; under Wine through start /unix, which takes
+    // the Unix name (drive Z: is the root) and does not wait, so the text appears under a new name.
     static QString pdfText(const QString& pdf)
     {
         const QString script = "pdftotext -layout \"$0\" \"$0.part\" && mv \"$0.part\" \"$0.txt\"";
@@ -133,10 +131,8 @@ private slots:
         const auto onPanel = [](std::optional<Qt::Key> key = {}) {
             SplashPanel* panel = loaded().find<frmSplash>()->Frame1;
             QTRY_COMPARE(QApplication::focusWidget(), panel);
-            if (key)
-                QTest::keyClick(QApplication::focusWidget(), *key);
-            else
-                QTest::mouseClick(panel, Qt::LeftButton, {}, QPoint(4, 4));
+            key ? QTest::keyClick(panel, *key)
+                : QTest::mouseClick(panel, Qt::LeftButton, {}, {4, 4});
             flush();
         };
         auto* splash = qobject_cast<frmSplash*>(loaded().windows().value(0));
@@ -350,8 +346,7 @@ private slots:
         const QWidget& status = *main.activeDocument()->findChild<QWidget*>("StatusBar1");
         QCOMPARE_LE(status.mapTo(workspace.viewport(), QPoint(0, status.height())).y(),
                     workspace.viewport()->height());
-        // Alt+- opens a document's own menu; Ctrl+F4 is all it keeps (the real program's test
-        // presses Ctrl+W).
+        // Alt+- opens a document's own menu; it keeps Ctrl+F4 alone (e2e presses Ctrl+W).
         QTest::keyClick(&editor(), Qt::Key_Minus, Qt::AltModifier);
         QTRY_VERIFY(main.activeDocument()->systemMenu()->isVisible());
         main.activeDocument()->systemMenu()->hide();

@@ -11,18 +11,7 @@
 
 #include <Qsci/qscilexercpp.h>
 
-#include <QAccessible>
-#include <QClipboard>
-#include <QDir>
-#include <QLabel>
-#include <QMdiArea>
-#include <QMimeData>
-#include <QPrinter>
-#include <QRandomGenerator>
-#include <QTemporaryDir>
-#include <QTextBlock>
-#include <QTextDocument>
-#include <QTextLayout>
+#include <QtPrintSupport>
 #include <QtTest>
 
 namespace {

@@ -254,8 +254,7 @@ private slots:
                  QDir::toNativeSeparators(m_dir->filePath("work")));
     }
 
-    // A failed write keeps the old file, and a write replaces a link at its path: what the link
-    // points to is never written.
+    // A failed write keeps the old file; a write replaces a link at its path, never its target.
     void writesKeepTheOldFileAndReplaceALink()
     {
 #ifdef Q_OS_WIN
