@@ -328,6 +328,13 @@ private slots:
                                   .isEmpty(),
                              qPrintable(window->objectName() + ' ' + control->objectName()));
         }
+        // Windows and option buttons have their own roles, not a client area's or a check box's.
+        const auto role = [](QWidget* w) {
+            return QAccessible::queryAccessibleInterface(w)->role();
+        };
+        frmDialog& dialog = loaded().form<frmDialog>();
+        QCOMPARE(QList({role(&loaded().form<frmProject>()), role(&dialog), role(dialog.Option1)}),
+                 QList({QAccessible::Window, QAccessible::Dialog, QAccessible::RadioButton}));
         main.activeDocument()->setWindowTitle("/home/me/main.c");
         QCOMPARE(QAccessible::queryAccessibleInterface(&editor())->text(QAccessible::Name),
                  QString("Editor: /home/me/main.c"));

@@ -1,32 +1,14 @@
 #include "LoadedWindows.h"
 
+#include "AccessibleRoles.h"
 #include "ProgramWide.h"
 
-#include <QAccessibleWidget>
-
 #include <algorithm>
-
-namespace {
-
-// Qt gives a window built on a plain QWidget the role of a client area, so a screen reader
-// announced the Explorer, Properties, Import and Convert windows as fillers.
-QAccessibleInterface* windowRole(const QString& className, QObject* object)
-{
-    auto* window = qobject_cast<QWidget*>(object);
-    if (!window || !window->isWindow() ||
-        className != QLatin1String(object->metaObject()->className()) ||
-        object->metaObject()->superClass() != &QWidget::staticMetaObject)
-        return nullptr;
-    return new QAccessibleWidget(window, window->windowType() == Qt::Dialog ? QAccessible::Dialog
-                                                                            : QAccessible::Window);
-}
-
-} // namespace
 
 LoadedWindows& LoadedWindows::instance()
 {
     return programWide<LoadedWindows>([] {
-        QAccessible::installFactory(windowRole);
+        installAccessibleRoles();
         return new LoadedWindows;
     });
 }
