@@ -51,6 +51,42 @@ constexpr TokenColour TokenColours[] = {
 
 constexpr int LineNumberMargin = 0;
 
+void styleTokens(QsciLexerCPP& lexer, const QPalette& palette, const QFont& font)
+{
+    lexer.setDefaultFont(font);
+    lexer.setFont(font, -1);
+    lexer.setDefaultPaper(palette.color(QPalette::Base));
+    lexer.setPaper(palette.color(QPalette::Base), -1);
+    lexer.setDefaultColor(palette.color(QPalette::Text));
+    lexer.setColor(palette.color(QPalette::Text), -1);
+    // Code the preprocessor leaves out keeps its colours: the 64 styles above are its own.
+    for (const TokenColour& token : TokenColours) {
+        lexer.setColor(QColor(token.colour), token.style);
+        lexer.setColor(QColor(token.colour), token.style + 64);
+    }
+}
+
+void styleLineNumbers(QsciScintilla& editor, const QPalette& palette, const QFont& font)
+{
+    editor.setMarginsBackgroundColor(palette.color(QPalette::Window));
+    editor.setMarginsForegroundColor(palette.color(QPalette::PlaceholderText));
+    editor.setMarginsFont(font);
+    editor.setMarginType(LineNumberMargin, QsciScintilla::NumberMargin);
+    editor.setMarginLineNumbers(LineNumberMargin, true);
+    editor.setMarginWidth(1, 0); // no symbol margin
+    editor.setProperty("lineNumberDigits", 0);
+    fitLineNumberMargin(editor);
+}
+
+void styleBraces(QsciScintilla& editor, const QPalette& palette)
+{
+    editor.setBraceMatching(QsciScintilla::SloppyBraceMatch);
+    editor.setMatchedBraceBackgroundColor(QColor(0x3b7de0).lighter(100));
+    editor.setMatchedBraceForegroundColor(palette.color(QPalette::HighlightedText));
+    editor.setUnmatchedBraceForegroundColor(QColor(0xe04040));
+    editor.setUnmatchedBraceBackgroundColor(palette.color(QPalette::Base));
+}
+
 } // namespace
 
 void applyEditorLook(QsciScintilla& editor)
@@ -61,17 +97,7 @@ void applyEditorLook(QsciScintilla& editor)
     auto* lexer = qobject_cast<QsciLexerCPP*>(editor.lexer());
     if (!lexer)
         lexer = new QsciLexerCPP(&editor);
-    lexer->setDefaultFont(font);
-    lexer->setFont(font, -1);
-    lexer->setDefaultPaper(palette.color(QPalette::Base));
-    lexer->setPaper(palette.color(QPalette::Base), -1);
-    lexer->setDefaultColor(palette.color(QPalette::Text));
-    lexer->setColor(palette.color(QPalette::Text), -1);
-    // Code the preprocessor leaves out keeps its colours: the 64 styles above are its own.
-    for (const TokenColour& token : TokenColours) {
-        lexer->setColor(QColor(token.colour), token.style);
-        lexer->setColor(QColor(token.colour), token.style + 64);
-    }
+    styleTokens(*lexer, palette, font);
     if (editor.lexer() != lexer)
         editor.setLexer(lexer);
     // Inactive code looks like active code here, so the lexer need not replay every
@@ -81,20 +107,8 @@ void applyEditorLook(QsciScintilla& editor)
     editor.setCaretForegroundColor(palette.color(QPalette::Text));
     editor.setSelectionBackgroundColor(palette.color(QPalette::Highlight));
     editor.setSelectionForegroundColor(palette.color(QPalette::HighlightedText));
-    editor.setMarginsBackgroundColor(palette.color(QPalette::Window));
-    editor.setMarginsForegroundColor(palette.color(QPalette::PlaceholderText));
-    editor.setMarginsFont(font);
-    editor.setMarginType(LineNumberMargin, QsciScintilla::NumberMargin);
-    editor.setMarginLineNumbers(LineNumberMargin, true);
-    editor.setMarginWidth(1, 0); // no symbol margin
-    editor.setProperty("lineNumberDigits", 0);
-    fitLineNumberMargin(editor);
-
-    editor.setBraceMatching(QsciScintilla::SloppyBraceMatch);
-    editor.setMatchedBraceBackgroundColor(QColor(0x3b7de0).lighter(100));
-    editor.setMatchedBraceForegroundColor(palette.color(QPalette::HighlightedText));
-    editor.setUnmatchedBraceForegroundColor(QColor(0xe04040));
-    editor.setUnmatchedBraceBackgroundColor(palette.color(QPalette::Base));
+    styleLineNumbers(editor, palette, font);
+    styleBraces(editor, palette);
     // Styling runs in idle time for text not yet seen, so a jump far down stays quick.
     editor.SendScintilla(QsciScintillaBase::SCI_SETIDLESTYLING,
                          QsciScintillaBase::SC_IDLESTYLING_ALL);
