@@ -24,32 +24,55 @@ QFont fixedPitchFont()
     return font;
 }
 
-// Mid-tone colours, each readable on a white and on a near-black background.
+// A colour for light backgrounds and one for dark ones, each at least 4.5 : 1 against white or
+// near-black (WCAG AA) and to spare. No one colour can be both: the best reaches 4.1 : 1.
+struct Shade {
+    QRgb onLight;
+    QRgb onDark;
+};
+constexpr Shade Comment{0x287a2c, 0x74c476};
+constexpr Shade Number{0x8e3cad, 0xd39cf0};
+constexpr Shade Keyword{0x1a5fb4, 0x7aaefc};
+constexpr Shade String{0xa0500a, 0xf0a35e};
+constexpr Shade PreProcessor{0x00756c, 0x4cc9c0};
+constexpr Shade UnmatchedBrace{0xc62828, 0xff8080};
+
 struct TokenColour {
     int style;
-    QRgb colour;
+    Shade shade;
 };
 constexpr TokenColour TokenColours[] = {
-    {QsciLexerCPP::Comment, 0x3f9a3f},
-    {QsciLexerCPP::CommentLine, 0x3f9a3f},
-    {QsciLexerCPP::CommentDoc, 0x3f9a3f},
-    {QsciLexerCPP::CommentLineDoc, 0x3f9a3f},
-    {QsciLexerCPP::CommentDocKeyword, 0x3f9a3f},
-    {QsciLexerCPP::CommentDocKeywordError, 0x3f9a3f},
-    {QsciLexerCPP::PreProcessorComment, 0x3f9a3f},
-    {QsciLexerCPP::PreProcessorCommentLineDoc, 0x3f9a3f},
-    {QsciLexerCPP::Number, 0xb05ac8},
-    {QsciLexerCPP::Keyword, 0x3b7de0},
-    {QsciLexerCPP::KeywordSet2, 0x3b7de0},
-    {QsciLexerCPP::DoubleQuotedString, 0xd2691e},
-    {QsciLexerCPP::SingleQuotedString, 0xd2691e},
-    {QsciLexerCPP::UnclosedString, 0xd2691e},
-    {QsciLexerCPP::VerbatimString, 0xd2691e},
-    {QsciLexerCPP::RawString, 0xd2691e},
-    {QsciLexerCPP::PreProcessor, 0x1f9e9e},
+    {QsciLexerCPP::Comment, Comment},
+    {QsciLexerCPP::CommentLine, Comment},
+    {QsciLexerCPP::CommentDoc, Comment},
+    {QsciLexerCPP::CommentLineDoc, Comment},
+    {QsciLexerCPP::CommentDocKeyword, Comment},
+    {QsciLexerCPP::CommentDocKeywordError, Comment},
+    {QsciLexerCPP::PreProcessorComment, Comment},
+    {QsciLexerCPP::PreProcessorCommentLineDoc, Comment},
+    {QsciLexerCPP::Number, Number},
+    {QsciLexerCPP::Keyword, Keyword},
+    {QsciLexerCPP::KeywordSet2, Keyword},
+    {QsciLexerCPP::DoubleQuotedString, String},
+    {QsciLexerCPP::SingleQuotedString, String},
+    {QsciLexerCPP::UnclosedString, String},
+    {QsciLexerCPP::VerbatimString, String},
+    {QsciLexerCPP::RawString, String},
+    {QsciLexerCPP::PreProcessor, PreProcessor},
 };
 
 constexpr int LineNumberMargin = 0;
+
+// The shades follow the background the palette gives, not the name of a theme.
+bool isDark(const QPalette& palette)
+{
+    return palette.color(QPalette::Base).lightness() < 128;
+}
+
+QColor shade(Shade shade, const QPalette& palette)
+{
+    return QColor(isDark(palette) ? shade.onDark : shade.onLight);
+}
 
 void styleTokens(QsciLexerCPP& lexer, const QPalette& palette, const QFont& font)
 {
@@ -61,8 +84,8 @@ void styleTokens(QsciLexerCPP& lexer, const QPalette& palette, const QFont& font
     lexer.setColor(palette.color(QPalette::Text), -1);
     // Code the preprocessor leaves out keeps its colours: the 64 styles above are its own.
     for (const TokenColour& token : TokenColours) {
-        lexer.setColor(QColor(token.colour), token.style);
-        lexer.setColor(QColor(token.colour), token.style + 64);
+        lexer.setColor(shade(token.shade, palette), token.style);
+        lexer.setColor(shade(token.shade, palette), token.style + 64);
     }
 }
 
@@ -83,7 +106,7 @@ void styleBraces(QsciScintilla& editor, const QPalette& palette)
     editor.setBraceMatching(QsciScintilla::SloppyBraceMatch);
     editor.setMatchedBraceBackgroundColor(QColor(0x3b7de0).lighter(100));
     editor.setMatchedBraceForegroundColor(palette.color(QPalette::HighlightedText));
-    editor.setUnmatchedBraceForegroundColor(QColor(0xe04040));
+    editor.setUnmatchedBraceForegroundColor(shade(UnmatchedBrace, palette));
     editor.setUnmatchedBraceBackgroundColor(palette.color(QPalette::Base));
 }
 

@@ -3,7 +3,7 @@
 class QsciScintilla;
 
 // How the editor shows text, display only: C colours for every kind of document from one
-// table that reads on light and dark palettes, the fixed-pitch font, line numbers and brace
+// table of shades for light and dark backgrounds, the fixed-pitch font, line numbers and brace
 // matching. Applied again when the palette changes.
 void applyEditorLook(QsciScintilla& editor);
 

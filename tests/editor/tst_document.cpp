@@ -215,12 +215,35 @@ private slots:
         // C in colour: what is on screen gets its colours, whatever stood above it.
         editor.setText("/* far above\r\n" + QString("x = 1;\r\n").repeated(400) + "end */ int");
         editor.setSelStart(editor.textLength());
+        const QsciLexer& lexer = *editor.lexer();
         const auto styleAt = [&editor](const QString& marker) {
             return int(
                 editor.SendScintilla(Sci::SCI_GETSTYLEAT, long(editor.Text().lastIndexOf(marker))));
         };
         QTRY_COMPARE(QPair(styleAt("end"), styleAt("int")),
                      QPair(int(QsciLexerCPP::Comment), int(QsciLexerCPP::Keyword)));
+
+        // Every token's colour reads at 4.5 : 1 or more, by WCAG's relative luminance, on a light
+        // and on a dark background.
+        const auto luminance = [](const QColor& c) {
+            const auto linear = [](double v) {
+                return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) +
+                   0.0722 * linear(c.blueF()) + 0.05;
+        };
+        for (const QRgb base : {0xffffffu, 0x1e1e1eu}) {
+            QPalette palette;
+            palette.setColor(QPalette::Base, base);
+            palette.setColor(QPalette::Text, ~base); // black on white, light grey on near-black
+            editor.setPalette(palette);
+            for (int style = 0; style < 128; ++style) {
+                const auto [dim, bright] =
+                    std::minmax({luminance(lexer.color(style)), luminance(lexer.paper(style))});
+                QVERIFY2(bright / dim >= 4.5 || lexer.description(style).isEmpty(),
+                         qPrintable(QString("style %1 on %2").arg(style).arg(base, 0, 16)));
+            }
+        }
     }
     void layoutAndStatusBarFollowKeysAndClicks()
     {
