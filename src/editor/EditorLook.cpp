@@ -87,6 +87,15 @@ void styleTokens(QsciLexerCPP& lexer, const QPalette& palette, const QFont& font
         lexer.setColor(shade(token.shade, palette), token.style);
         lexer.setColor(shade(token.shade, palette), token.style + 64);
     }
+    // Keywords stand out by their weight too, for those who tell colours apart poorly.
+    QFont bold = font;
+    bold.setBold(true);
+    for (const int style : {QsciLexerCPP::Keyword, QsciLexerCPP::KeywordSet2}) {
+        lexer.setFont(bold, style);
+        lexer.setFont(bold, style + 64);
+    }
+    // `#include <file>`: the directive, the file and a comment after it each in their colour.
+    lexer.setStylePreprocessor(true);
 }
 
 void styleLineNumbers(QsciScintilla& editor, const QPalette& palette, const QFont& font)

@@ -212,16 +212,23 @@ private slots:
         for (const QList<QVariant>& notice : notices)
             QCOMPARE(notice[1].toInt() & (Sci::SC_MOD_INSERTTEXT | Sci::SC_MOD_DELETETEXT), 0);
 
-        // C in colour: what is on screen gets its colours, whatever stood above it.
-        editor.setText("/* far above\r\n" + QString("x = 1;\r\n").repeated(400) + "end */ int");
+        // C in colour where it shows, whatever stood above it; keywords bold, a preprocessor line
+        // coloured within.
+        editor.setText("/* far above\r\n" + QString("x = 1;\r\n").repeated(400) +
+                       "end */ int\r\n#include <a.h> // c\r\n#include \"b.h\"");
         editor.setSelStart(editor.textLength());
         const QsciLexer& lexer = *editor.lexer();
         const auto styleAt = [&editor](const QString& marker) {
             return int(
                 editor.SendScintilla(Sci::SCI_GETSTYLEAT, long(editor.Text().lastIndexOf(marker))));
         };
-        QTRY_COMPARE(QPair(styleAt("end"), styleAt("int")),
-                     QPair(int(QsciLexerCPP::Comment), int(QsciLexerCPP::Keyword)));
+        QTRY_COMPARE(QList({styleAt("end"), styleAt("int"), styleAt("#"), styleAt("<a"),
+                            styleAt("// c"), styleAt("\"b")}),
+                     QList<int>({QsciLexerCPP::Comment, QsciLexerCPP::Keyword,
+                                 QsciLexerCPP::PreProcessor, QsciLexerCPP::DoubleQuotedString,
+                                 QsciLexerCPP::CommentLine, QsciLexerCPP::DoubleQuotedString}));
+        QCOMPARE(QList({lexer.font(styleAt("int")).bold(), lexer.font(styleAt("x =")).bold()}),
+                 QList({true, false}));
 
         // Every token's colour reads at 4.5 : 1 or more, by WCAG's relative luminance, on a light
         // and on a dark background.
