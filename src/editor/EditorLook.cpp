@@ -110,13 +110,20 @@ void styleLineNumbers(QsciScintilla& editor, const QPalette& palette, const QFon
     fitLineNumberMargin(editor);
 }
 
+// A matched pair in bold on a tint of the hue opposite the selection's, so that it is never
+// taken for a selected character; an unmatched brace in bold red.
 void styleBraces(QsciScintilla& editor, const QPalette& palette)
 {
     editor.setBraceMatching(QsciScintilla::SloppyBraceMatch);
-    editor.setMatchedBraceBackgroundColor(QColor(0x3b7de0).lighter(100));
-    editor.setMatchedBraceForegroundColor(palette.color(QPalette::HighlightedText));
+    const int selectionHue = palette.color(QPalette::Highlight).hslHue();
+    const int braceHue = selectionHue < 0 ? 40 : (selectionHue + 180) % 360;
+    editor.setMatchedBraceBackgroundColor(
+        QColor::fromHsl(braceHue, 150, isDark(palette) ? 70 : 200));
+    editor.setMatchedBraceForegroundColor(palette.color(QPalette::Text));
     editor.setUnmatchedBraceForegroundColor(shade(UnmatchedBrace, palette));
     editor.setUnmatchedBraceBackgroundColor(palette.color(QPalette::Base));
+    for (const int style : {QsciScintillaBase::STYLE_BRACELIGHT, QsciScintillaBase::STYLE_BRACEBAD})
+        editor.SendScintilla(QsciScintillaBase::SCI_STYLESETBOLD, style, true);
 }
 
 } // namespace

@@ -212,8 +212,8 @@ private slots:
         for (const QList<QVariant>& notice : notices)
             QCOMPARE(notice[1].toInt() & (Sci::SC_MOD_INSERTTEXT | Sci::SC_MOD_DELETETEXT), 0);
 
-        // C in colour where it shows, whatever stood above it; keywords bold, a preprocessor line
-        // coloured within.
+        // C in colour where it shows, whatever stood above it; keywords and matched braces bold, a
+        // preprocessor line coloured within.
         editor.setText("/* far above\r\n" + QString("x = 1;\r\n").repeated(400) +
                        "end */ int\r\n#include <a.h> // c\r\n#include \"b.h\"");
         editor.setSelStart(editor.textLength());
@@ -227,11 +227,12 @@ private slots:
                      QList<int>({QsciLexerCPP::Comment, QsciLexerCPP::Keyword,
                                  QsciLexerCPP::PreProcessor, QsciLexerCPP::DoubleQuotedString,
                                  QsciLexerCPP::CommentLine, QsciLexerCPP::DoubleQuotedString}));
-        QCOMPARE(QList({lexer.font(styleAt("int")).bold(), lexer.font(styleAt("x =")).bold()}),
-                 QList({true, false}));
+        QCOMPARE(QList({lexer.font(styleAt("int")).bold(), lexer.font(styleAt("x =")).bold(),
+                        editor.SendScintilla(Sci::SCI_STYLEGETBOLD, Sci::STYLE_BRACELIGHT) == 1}),
+                 QList({true, false, true}));
 
         // Every token's colour reads at 4.5 : 1 or more, by WCAG's relative luminance, on a light
-        // and on a dark background.
+        // and on a dark background; a matched brace's hue is far from the selection's.
         const auto luminance = [](const QColor& c) {
             const auto linear = [](double v) {
                 return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
@@ -250,6 +251,11 @@ private slots:
                 QVERIFY2(bright / dim >= 4.5 || lexer.description(style).isEmpty(),
                          qPrintable(QString("style %1 on %2").arg(style).arg(base, 0, 16)));
             }
+            const long brace = editor.SendScintilla(Sci::SCI_STYLEGETBACK, Sci::STYLE_BRACELIGHT);
+            const int apart =
+                std::abs(QColor(brace & 0xff, brace >> 8 & 0xff, brace >> 16).hslHue() -
+                         palette.color(QPalette::Highlight).hslHue());
+            QCOMPARE_GE(std::min(apart, 360 - apart), 90);
         }
     }
     void layoutAndStatusBarFollowKeysAndClicks()
