@@ -101,11 +101,16 @@ void styleTokens(QsciLexerCPP& lexer, const QPalette& palette, const QFont& font
 void styleLineNumbers(QsciScintilla& editor, const QPalette& palette, const QFont& font)
 {
     editor.setMarginsBackgroundColor(palette.color(QPalette::Window));
-    editor.setMarginsForegroundColor(palette.color(QPalette::PlaceholderText));
+    // The placeholder colour is no choice here: the widget drops its transparency, and some
+    // dark themes leave it black.
+    editor.setMarginsForegroundColor(palette.color(QPalette::WindowText));
     editor.setMarginsFont(font);
     editor.setMarginType(LineNumberMargin, QsciScintilla::NumberMargin);
     editor.setMarginLineNumbers(LineNumberMargin, true);
     editor.setMarginWidth(1, 0); // no symbol margin
+    // Half a character between the line numbers and the text, so that they do not run together.
+    editor.SendScintilla(QsciScintillaBase::SCI_SETMARGINLEFT, 0,
+                         QFontMetrics(font).horizontalAdvance(u' ') / 2);
     editor.setProperty("lineNumberDigits", 0);
     fitLineNumberMargin(editor);
 }
