@@ -121,6 +121,10 @@ TextEditor::TextEditor(QWidget* parent)
     // The document's history is the only one: the widget keeps no undo stack of its own.
     SendScintilla(SCI_SETUNDOCOLLECTION, 0);
     setWrapMode(WrapNone);
+    // The horizontal scroll bar only once a line drawn is wider than the window: the width
+    // grows with the lines painted, and the whole text is never measured.
+    SendScintilla(SCI_SETSCROLLWIDTH, 1);
+    SendScintilla(SCI_SETSCROLLWIDTHTRACKING, true);
     setTabWidth(4);
     setIndentationsUseTabs(true);
     // Every command is the main window's: the widget offers none of its own.
@@ -202,6 +206,7 @@ void TextEditor::startLoad(qsizetype length)
 {
     SendScintilla(SCI_CLEARALL);
     dropCharacterIndex();
+    SendScintilla(SCI_SETSCROLLWIDTH, 1); // the old text's long lines are gone
     // Room for the whole text at once: growing the buffer later stalls the first edit.
     send(SCI_ALLOCATE, length + length / 6);
 }

@@ -212,10 +212,10 @@ private slots:
         for (const QList<QVariant>& notice : notices)
             QCOMPARE(notice[1].toInt() & (Sci::SC_MOD_INSERTTEXT | Sci::SC_MOD_DELETETEXT), 0);
 
-        // C in colour where it shows, whatever stood above it; keywords and matched braces bold, a
-        // preprocessor line coloured within.
-        editor.setText("/* far above\r\n" + QString("x = 1;\r\n").repeated(400) +
-                       "end */ int\r\n#include <a.h> // c\r\n#include \"b.h\"");
+        // C in colour where it shows, whatever stood above, which alone counts for the scroll
+        // bar; keywords and matched braces bold, a preprocessor line coloured within.
+        editor.setText("/* far above " + QString(300, u'w') + QString("\r\nx = 1;").repeated(400) +
+                       "\r\nend */ int\r\n#include <a.h> // c\r\n#include \"b.h\"");
         editor.setSelStart(editor.textLength());
         const QsciLexer& lexer = *editor.lexer();
         const auto styleAt = [&editor](const QString& marker) {
@@ -228,8 +228,13 @@ private slots:
                                  QsciLexerCPP::PreProcessor, QsciLexerCPP::DoubleQuotedString,
                                  QsciLexerCPP::CommentLine, QsciLexerCPP::DoubleQuotedString}));
         QCOMPARE(QList({lexer.font(styleAt("int")).bold(), lexer.font(styleAt("x =")).bold(),
-                        editor.SendScintilla(Sci::SCI_STYLEGETBOLD, Sci::STYLE_BRACELIGHT) == 1}),
-                 QList({true, false, true}));
+                        editor.SendScintilla(Sci::SCI_STYLEGETBOLD, Sci::STYLE_BRACELIGHT) == 1,
+                        editor.horizontalScrollBar()->isVisible()}),
+                 QList({true, false, true, false}));
+        editor.setSelStart(0); // the line far above shows, and the scroll bar with it
+        QTRY_COMPARE(editor.horizontalScrollBar()->isVisible(), true);
+        editor.setText("ab"); // and is gone
+        QTRY_COMPARE(editor.horizontalScrollBar()->isVisible(), false);
 
         // Every token's colour reads at 4.5 : 1 or more, by WCAG's relative luminance, on a light
         // and on a dark background; a matched brace's hue is far from the selection's.
