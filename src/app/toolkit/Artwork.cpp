@@ -1,5 +1,6 @@
 #include "Artwork.h"
 
+#include <QDirIterator>
 #include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
@@ -72,16 +73,6 @@ private:
     void (*m_paint)(QPainter&);
 };
 
-void paintMainWindowIcon(QPainter& painter)
-{
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Case);
-    painter.drawRoundedRect(QRectF(1, 1, 9, 14), 2, 2);
-    painter.setBrush(Screen);
-    painter.drawRect(QRectF(2.5, 2.5, 6, 5));
-    paintLarkspur(painter, QPointF(13, 15.5), 14, 4);
-}
-
 void paintDocumentWindowIcon(QPainter& painter)
 {
     QPainterPath page;
@@ -139,7 +130,12 @@ QPixmap splashPicture(qreal ratio)
 
 QIcon mainWindowIcon()
 {
-    return QIcon(new PaintedIcon(paintMainWindowIcon));
+    QIcon icon;
+    for (QDirIterator file(QStringLiteral(":/icons"), {QStringLiteral("*.png")}, QDir::Files,
+                           QDirIterator::Subdirectories);
+         file.hasNext();)
+        icon.addFile(file.next());
+    return icon;
 }
 
 QIcon documentWindowIcon()
