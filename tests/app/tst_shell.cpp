@@ -335,6 +335,15 @@ private slots:
         frmDialog& dialog = loaded().form<frmDialog>();
         QCOMPARE(QList({role(&loaded().form<frmProject>()), role(&dialog), role(dialog.Option1)}),
                  QList({QAccessible::Window, QAccessible::Dialog, QAccessible::RadioButton}));
+        // Menu items are named as shown, without access-key markers or trailing blanks.
+        QStringList names;
+        for (QMenu* menu : main.findChildren<QMenu*>()) {
+            QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(menu);
+            for (int i = 0; i < shown->childCount(); ++i)
+                names += shown->child(i)->text(QAccessible::Name);
+        }
+        QCOMPARE(names.filter(QRegularExpression("&|^\\s|\\s$|^Save P|^About")),
+                 QStringList({"Save Project", "About"}));
         main.activeDocument()->setWindowTitle("/home/me/main.c");
         QCOMPARE(QAccessible::queryAccessibleInterface(&editor())->text(QAccessible::Name),
                  QString("Editor: /home/me/main.c"));
