@@ -30,7 +30,9 @@ BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libqscintilla2-qt6-dev libxcb
 # What the install test validates the installed desktop entry and metainfo with, and builds and
 # checks the Debian package with; it installs them itself when run alone.
 PACKAGE_CHECK_PACKAGES=(desktop-file-utils appstream dpkg-dev lintian)
-# The tests also drive the real program under a virtual X server, read printed PDF files, and
-# run the generated batch files in Wine with a stand-in for the kit's tools built by MinGW.
-TEST_PACKAGES=(xvfb xdotool x11-utils poppler-utils wine gcc-mingw-w64-x86-64
+# The tests also drive the real program under a virtual X server, read it over the accessibility
+# bus, read printed PDF files, and run the generated batch files in Wine with a stand-in for the
+# kit's tools built by MinGW.
+TEST_PACKAGES=(xvfb xdotool x11-utils poppler-utils wine gcc-mingw-w64-x86-64 dbus-daemon
+    at-spi2-core python3-pyatspi
     "${PACKAGE_CHECK_PACKAGES[@]}")
