@@ -20,9 +20,12 @@ inline void putFile(const QString& path, const QByteArray& bytes)
 // log is a fresh one; empty when none appeared.
 inline QStringList takeLog(const QString& path, int ms)
 {
-    if (!QTest::qWaitFor([&path] { return QFile::exists(path); }, ms))
+    // Under Wine a file just renamed into place can exist a moment before it opens.
+    QFile log(path);
+    if (!QTest::qWaitFor([&log] { return log.open(QIODevice::ReadOnly); }, ms))
         return {};
-    QStringList lines = QString::fromUtf8(contentOf(path)).split(u'\n');
+    QStringList lines = QString::fromUtf8(log.readAll()).split(u'\n');
+    log.close();
     QFile::remove(path);
     lines.removeLast(); // what follows the last line break
     return lines;
