@@ -351,42 +351,32 @@ private slots:
     }
 
     // Real Tab presses walk each window's controls in its own order, and come round again.
-    void tabWalksEachWindowInOrder_data()
-    {
-        QTest::addColumn<QString>("order");
-        QTest::newRow("frmProject") << "File2 List1";
-        QTest::newRow("frmImport") << "Drive1 Dir1 File1 Command1";
-        QTest::newRow("frmConvert") << "File1 Text1 Command1 Command2";
-        QTest::newRow("frmDialog") << "Command1 Command4 Text2 Dir1 Text3 Command3 Text1";
-        QTest::newRow("frmDialog, root.inf options")
-            << "Command1 Command4 Command3 Option2 Option1";
-    }
     void tabWalksEachWindowInOrder()
     {
-        QFETCH(QString, order);
-        const QString name = QString(QTest::currentDataTag()).section(u',', 0, 0);
-        QWidget* window = nullptr;
-        for (QWidget* candidate : std::initializer_list<QWidget*>{
-                 &loaded().form<frmProject>(), &loaded().form<frmImport>(),
-                 &loaded().form<frmConvert>(), &loaded().form<frmDialog>()})
-            window = candidate->objectName() == name ? candidate : window;
-        window->show();
-        if (order.contains("Option"))
-            loaded().form<frmDialog>().Command3->click();
-        if (auto* import = qobject_cast<frmImport*>(window)) // Import waits for a file
-            import->File1->setListIndex(0);
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window));
-        const QStringList controls = order.split(u' ');
-        window->findChild<QWidget*>(controls[0])->setFocus();
-        QStringList visited{QApplication::focusWidget()->objectName()};
-        for (qsizetype i = 0; i < controls.size(); ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            visited.append(QApplication::focusWidget()->objectName());
+        frmDialog& dialog = loaded().form<frmDialog>();
+        loaded().form<frmImport>().File1->setListIndex(0); // Import waits for a file
+        const std::pair<QWidget*, const char*> orders[] = {
+            {&loaded().form<frmProject>(), "File2 List1"},
+            {&loaded().form<frmImport>(), "Drive1 Dir1 File1 Command1"},
+            {&loaded().form<frmConvert>(), "File1 Text1 Command1 Command2"},
+            {&dialog, "Command1 Command4 Text2 Dir1 Text3 Command3 Text1"},
+            {&dialog, "Command1 Command4 Command3 Option2 Option1"}}; // the root.inf options
+        for (const auto& [window, order] : orders) {
+            const QStringList controls = QString(order).split(u' ');
+            if (controls.contains("Option1"))
+                dialog.Command3->click();
+            window->show();
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            window->findChild<QWidget*>(controls[0])->setFocus();
+            QStringList visited{QApplication::focusWidget()->objectName()};
+            for (qsizetype i = 0; i < controls.size(); ++i) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                visited.append(QApplication::focusWidget()->objectName());
+            }
+            QCOMPARE(visited, controls + QStringList{controls[0]});
         }
-        QCOMPARE(visited, controls + QStringList{controls[0]});
-        loaded().form<frmDialog>().Command1->click();
-        window->hide();
+        dialog.Command1->click();
     }
 
     void exitEndsTheProgram()
