@@ -13,6 +13,25 @@ QAccessibleInterface* editorFactory(const QString& className, QObject* object)
     return nullptr;
 }
 
+#if QT_CONFIG(accessibility_atspi_bridge)
+// AT-SPI counts characters in code points, and Qt's bridge passes our offsets on unchanged.
+constexpr bool CodePointOffsets = true;
+#else
+constexpr bool CodePointOffsets = false;
+#endif
+
+long send(const TextEditor& editor, unsigned int message, qsizetype wParam, qsizetype lParam = 0)
+{
+    return editor.SendScintilla(message, static_cast<unsigned long>(wParam), long(lParam));
+}
+
+// The widget's index of code points per line, kept from the first question on.
+void indexCodePoints(const TextEditor& editor)
+{
+    if (!(editor.SendScintilla(Sci::SCI_GETLINECHARACTERINDEX) & Sci::SC_LINECHARACTERINDEX_UTF32))
+        editor.SendScintilla(Sci::SCI_ALLOCATELINECHARACTERINDEX, Sci::SC_LINECHARACTERINDEX_UTF32);
+}
+
 } // namespace
 
 EditorAccessible::EditorAccessible(TextEditor* editor)
@@ -27,6 +46,38 @@ void EditorAccessible::install()
         return true;
     }();
     Q_UNUSED(installed);
+}
+
+int EditorAccessible::offset(const TextEditor& editor, qsizetype bytePosition)
+{
+    if (!CodePointOffsets)
+        return int(editor.position(bytePosition));
+    indexCodePoints(editor);
+    const long line = send(editor, Sci::SCI_LINEFROMPOSITION, bytePosition);
+    const long lineStart = send(editor, Sci::SCI_POSITIONFROMLINE, line);
+    return int(
+        send(editor, Sci::SCI_INDEXPOSITIONFROMLINE, line, Sci::SC_LINECHARACTERINDEX_UTF32) +
+        send(editor, Sci::SCI_COUNTCHARACTERS, lineStart, bytePosition));
+}
+
+qsizetype EditorAccessible::bytePosition(const TextEditor& editor, int offset)
+{
+    if (!CodePointOffsets)
+        return editor.bytePosition(offset);
+    indexCodePoints(editor);
+    const long at = std::max(0, offset);
+    const long line =
+        send(editor, Sci::SCI_LINEFROMINDEXPOSITION, at, Sci::SC_LINECHARACTERINDEX_UTF32);
+    const long lineStart = send(editor, Sci::SCI_POSITIONFROMLINE, line);
+    const long nextLine = line + 1 < editor.lineCount()
+                              ? send(editor, Sci::SCI_POSITIONFROMLINE, line + 1)
+                              : editor.SendScintilla(Sci::SCI_GETLENGTH);
+    const long within =
+        at - send(editor, Sci::SCI_INDEXPOSITIONFROMLINE, line, Sci::SC_LINECHARACTERINDEX_UTF32);
+    if (within <= 0)
+        return lineStart;
+    const long byte = send(editor, Sci::SCI_POSITIONRELATIVE, lineStart, within);
+    return byte > lineStart && byte <= nextLine ? byte : nextLine;
 }
 
 TextEditor* EditorAccessible::editor() const
@@ -64,8 +115,9 @@ void EditorAccessible::selection(int selectionIndex, int* startOffset, int* endO
     *startOffset = *endOffset = 0;
     if (selectionIndex != 0 || selectionCount() == 0)
         return;
-    *startOffset = int(editor()->SelStart());
-    *endOffset = *startOffset + int(editor()->SelLength());
+    const TextEditor& e = *editor();
+    *startOffset = offset(e, e.SendScintilla(Sci::SCI_GETSELECTIONSTART));
+    *endOffset = offset(e, e.SendScintilla(Sci::SCI_GETSELECTIONEND));
 }
 
 int EditorAccessible::selectionCount() const
@@ -88,34 +140,38 @@ void EditorAccessible::setSelection(int selectionIndex, int startOffset, int end
 {
     if (selectionIndex != 0)
         return;
-    editor()->setSelStart(startOffset);
-    editor()->setSelLength(endOffset - startOffset);
+    TextEditor& e = *editor();
+    const qsizetype start = e.position(bytePosition(e, startOffset));
+    e.setSelStart(start);
+    e.setSelLength(e.position(bytePosition(e, endOffset)) - start);
 }
 
 int EditorAccessible::cursorPosition() const
 {
-    return int(editor()->position(editor()->SendScintilla(Sci::SCI_GETCURRENTPOS)));
+    return offset(*editor(), editor()->SendScintilla(Sci::SCI_GETCURRENTPOS));
 }
 
 void EditorAccessible::setCursorPosition(int position)
 {
-    editor()->setSelStart(position);
+    editor()->setSelStart(editor()->position(bytePosition(*editor(), position)));
 }
 
 QString EditorAccessible::text(int startOffset, int endOffset) const
 {
-    return editor()->textRange(startOffset, endOffset - startOffset);
+    const TextEditor& e = *editor();
+    const qsizetype start = e.position(bytePosition(e, startOffset));
+    return e.textRange(start, e.position(bytePosition(e, endOffset)) - start);
 }
 
 int EditorAccessible::characterCount() const
 {
-    return int(editor()->textLength());
+    return offset(*editor(), editor()->SendScintilla(Sci::SCI_GETLENGTH));
 }
 
 QRect EditorAccessible::characterRect(int offset) const
 {
     const TextEditor& e = *editor();
-    const qsizetype byte = e.bytePosition(offset);
+    const qsizetype byte = bytePosition(e, offset);
     const int x = int(e.SendScintilla(Sci::SCI_POINTXFROMPOSITION, 0, long(byte)));
     const int y = int(e.SendScintilla(Sci::SCI_POINTYFROMPOSITION, 0, long(byte)));
     const int height = int(e.SendScintilla(Sci::SCI_TEXTHEIGHT, 0L));
@@ -130,14 +186,14 @@ int EditorAccessible::offsetAtPoint(const QPoint& point) const
     const QPoint local = editor()->viewport()->mapFromGlobal(point);
     const long byte =
         editor()->SendScintilla(Sci::SCI_POSITIONFROMPOINTCLOSE, local.x(), long(local.y()));
-    return byte < 0 ? -1 : int(editor()->position(byte));
+    return byte < 0 ? -1 : offset(*editor(), byte);
 }
 
 void EditorAccessible::scrollToSubstring(int startIndex, int endIndex)
 {
     TextEditor& e = *editor();
-    e.SendScintilla(Sci::SCI_SCROLLRANGE, e.bytePosition(endIndex),
-                    long(e.bytePosition(startIndex)));
+    e.SendScintilla(Sci::SCI_SCROLLRANGE, bytePosition(e, endIndex),
+                    long(bytePosition(e, startIndex)));
 }
 
 QString EditorAccessible::attributes(int offset, int* startOffset, int* endOffset) const
@@ -159,8 +215,8 @@ void EditorAccessible::insertText(int offset, const QString& text)
 
 void EditorAccessible::replaceText(int startOffset, int endOffset, const QString& text)
 {
-    const int length = characterCount();
-    startOffset = std::clamp(startOffset, 0, length);
-    endOffset = std::clamp(endOffset, startOffset, length);
-    editor()->replaceRange(startOffset, endOffset - startOffset, text);
+    TextEditor& e = *editor();
+    const qsizetype start = e.position(bytePosition(e, startOffset));
+    const qsizetype end = std::max(start, e.position(bytePosition(e, endOffset)));
+    e.replaceRange(start, end - start, text);
 }

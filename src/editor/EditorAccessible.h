@@ -37,6 +37,11 @@ public:
     void insertText(int offset, const QString& text) override;
     void replaceText(int startOffset, int endOffset, const QString& text) override;
 
+    // Between the editor's byte offsets and the offsets screen readers count in: code points
+    // under AT-SPI, UTF-16 code units (the editor's positions) elsewhere.
+    static int offset(const TextEditor& editor, qsizetype bytePosition);
+    static qsizetype bytePosition(const TextEditor& editor, int offset);
+
 private:
     TextEditor* editor() const;
 };

@@ -103,7 +103,8 @@ TextEditor::ChangeScope::~ChangeScope()
     const qsizetype at = m_editor.m_spanStart;
     const qsizetype inserted = m_editor.m_spanEnd - at;
     if (QAccessible::isActive()) {
-        QAccessibleTextUpdateEvent update(&m_editor, int(at), removed,
+        const int offset = EditorAccessible::offset(m_editor, m_editor.bytePosition(at));
+        QAccessibleTextUpdateEvent update(&m_editor, offset, removed,
                                           m_editor.textRange(at, inserted));
         QAccessible::updateAccessibility(&update);
     }
@@ -152,8 +153,8 @@ TextEditor::TextEditor(QWidget* parent)
 
 void TextEditor::announceCaretAndSelection()
 {
-    const int caret = int(position(send(SCI_GETCURRENTPOS)));
-    const int anchor = int(position(send(SCI_GETANCHOR)));
+    const int caret = EditorAccessible::offset(*this, send(SCI_GETCURRENTPOS));
+    const int anchor = EditorAccessible::offset(*this, send(SCI_GETANCHOR));
     const QPair selection(std::min(caret, anchor), std::max(caret, anchor));
     if (selection != m_announcedSelection &&
         (selection.first != selection.second ||

@@ -116,6 +116,16 @@ private slots:
         reader.editableTextInterface()->replaceText(5, 99, "z");
         reader.editableTextInterface()->insertText(5, "y");
         QCOMPARE(marked(editor), QString("\u00e9b\r\nx[]yz"));
+        // Past a character outside the BMP, offsets count as the platform's readers do:
+        // code points under AT-SPI.
+        const int emoji = QT_CONFIG(accessibility_atspi_bridge) ? 1 : 2;
+        editor.setText("/*\U0001F600*/\r\nx");
+        text->setCursorPosition(6 + emoji);
+        QCOMPARE(
+            QStringList({QString::number(text->characterCount() - emoji), text->text(2, 2 + emoji),
+                         QString::number(text->cursorPosition() - emoji), marked(editor)}),
+            QStringList({"7", "\U0001F600", "6", "/*\U0001F600*/\r\n[]x"}));
+        editor.setText("\u00e9b\r\nxyz");
         editor.setSelStart(6);
         const QWidget& widget = editor;
         QCOMPARE(QStringList({widget.inputMethodQuery(Qt::ImSurroundingText).toString(),
