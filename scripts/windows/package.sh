@@ -17,7 +17,7 @@ objdump=x86_64-w64-mingw32-objdump
 gcc_runtime="$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")"
 search=("$runtime" "$runtime/../plugins" "$gcc_runtime" /usr/x86_64-w64-mingw32/lib)
 
-cp "$build/src/larkspan.exe" "$stage/"
+cp "$build/src/app/larkspan.exe" "$stage/"
 cp "$runtime/../plugins/platforms/qwindows.dll" "$stage/platforms/"
 cp "$runtime/../plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"
 
