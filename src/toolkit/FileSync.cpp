@@ -8,32 +8,19 @@
 #include <QRandomGenerator>
 #include <QSaveFile>
 
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
-
-#ifdef Q_OS_WIN
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
 
 namespace {
 
-// Makes the system write what was written to the open file onto the disk.
-Result<> syncFileToDisk(QFileDevice& file)
+// Replaces what stands at `to`, a link itself rather than its target.
+Result<> renameOver(const QString& from, const QString& to)
 {
-    const int handle = file.handle();
-    if (handle < 0)
-        return Failure{QStringLiteral("the file is not open")};
-#ifdef Q_OS_WIN
-    const int result = _commit(handle);
-#else
-    const int result = ::fsync(handle);
-#endif
-    if (result == 0)
-        return {};
-    return Failure{QString::fromLocal8Bit(std::strerror(errno))};
+    std::error_code error;
+    std::filesystem::rename(QFileInfo(from).filesystemFilePath(),
+                            QFileInfo(to).filesystemFilePath(), error);
+    if (error)
+        return Failure{QString::fromLocal8Bit(error.message())};
+    return {};
 }
 
 // QSaveFile would put its file in place of the link's target, so the new file is made under a
@@ -56,21 +43,22 @@ Result<> replaceLink(const QString& path, const std::function<Result<>(QFileDevi
         return Failure{file.errorString()};
     Result<> result = write(file);
     if (result)
-        result = syncFileToDisk(file);
+        result = fileSyncCalls().syncToDisk(file);
     file.close();
-    if (result) {
-        std::error_code error;
-        std::filesystem::rename(QFileInfo(file.fileName()).filesystemFilePath(),
-                                link.filesystemFilePath(), error);
-        if (error)
-            result = Failure{QString::fromLocal8Bit(error.message())};
-    }
+    if (result)
+        result = fileSyncCalls().rename(file.fileName(), path);
     if (!result)
         file.remove();
     return result;
 }
 
 } // namespace
+
+FileSyncCalls& fileSyncCalls()
+{
+    static FileSyncCalls calls{syncFileToDisk, renameOver};
+    return calls;
+}
 
 Result<> saveWhole(const QString& path, LinkAtPath atLink,
                    const std::function<Result<>(QFileDevice&)>& write)
@@ -88,7 +76,7 @@ Result<> saveWhole(const QString& path, LinkAtPath atLink,
     // QSaveFile would ignore a failure to bring the data onto the disk and replace the old file
     // all the same.
     if (result)
-        result = syncFileToDisk(file);
+        result = fileSyncCalls().syncToDisk(file);
     if (!result) {
         file.cancelWriting();
         return result;

@@ -15,6 +15,19 @@ enum class LinkAtPath {
     Replace,     // the link itself gives way to a regular file; its target is not touched
 };
 
+// The calls that make a whole write safe: bringing an open file's data onto the disk, and
+// renaming a file over what stands at a path (a link itself, not its target). Tests put their
+// own in to watch them and to make them fail.
+struct FileSyncCalls {
+    std::function<Result<>(QFileDevice& file)> syncToDisk;
+    std::function<Result<>(const QString& from, const QString& to)> rename;
+};
+// The calls saveWhole makes: the system's own until replaced.
+FileSyncCalls& fileSyncCalls();
+
+// The system's own: fsync on POSIX, _commit on Windows.
+Result<> syncFileToDisk(QFileDevice& file);
+
 // Writes a file whole or not at all: `write` fills the open file; only when it succeeds is the
 // file brought onto the disk and put in place of what stood at the path, which keeps its
 // content on any failure. What stands there, the link's target where one is written through,

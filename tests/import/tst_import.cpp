@@ -257,6 +257,26 @@ private slots:
     // A failed write keeps the old file; a write replaces a link at its path, never its target.
     void writesKeepTheOldFileAndReplaceALink()
     {
+        // The new file is on the disk before it takes the old one's place, by either way of
+        // replacing; a rename over a link that fails leaves the link and says so.
+        FileSyncCalls& calls = fileSyncCalls();
+        const FileSyncCalls system = calls;
+        const auto restore = qScopeGuard([&] { calls = system; });
+        QStringList seen;
+        QString renameFails;
+        calls.syncToDisk = [&](QFileDevice& file) {
+            seen.append("sync; old.c holds " + contentOf(m_dir->filePath("proj/old.c")));
+            return system.syncToDisk(file);
+        };
+        calls.rename = [&](const QString& from, const QString& to) {
+            seen.append("rename to " + QFileInfo(to).fileName());
+            return renameFails.isEmpty() ? system.rename(from, to) : Failure{renameFails};
+        };
+        const QString old = m_dir->filePath("proj/old.c");
+        putFile("new.c", "new");
+        putFile(old, "old");
+        QVERIFY(copyReplacing("new.c", old));
+        QCOMPARE(std::exchange(seen, {}), QStringList{"sync; old.c holds old"});
 #ifdef Q_OS_WIN
         // A read-only file is refused as on Linux, and so is one another program holds open
         // (as Qt opens files, not sharing their deletion); the old file stays, the user is told.
@@ -273,6 +293,19 @@ private slots:
         QVERIFY(copyReplacing("big.c", target) && contentOf(target) == "new");
         QVERIFY(!writeTextLines(target + "/make.bat", {"@echo off"}));
 #else
+        QVERIFY(QFile::link(old, m_dir->filePath("proj/a.c")));
+        QVERIFY(QFile::link(old, m_dir->filePath("proj/b.c")));
+        QVERIFY(copyReplacing("new.c", m_dir->filePath("proj/a.c")));
+        renameFails = "No space left on device";
+        QCOMPARE(copyReplacing("new.c", m_dir->filePath("proj/b.c")).reason(),
+                 "No space left on device (\"" + m_dir->filePath("proj/b.c") + "\")");
+        QCOMPARE(seen, QStringList({"sync; old.c holds new", "rename to a.c",
+                                    "sync; old.c holds new", "rename to b.c"}));
+        renameFails.clear();
+        QVERIFY(QFileInfo(m_dir->filePath("proj/b.c")).isSymLink());
+        QCOMPARE(QDir(m_dir->filePath("proj")).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({"a.c", "b.c", "logo.bmp", "old.c"}));
+
         // A file-size limit makes the disk look full half-way through the copy, also where it
         // replaces a link; and no file can be made under a path through a file.
         const QString target = m_dir->filePath("proj/big.c");
@@ -295,7 +328,7 @@ private slots:
         QCOMPARE(contentOf(target), QByteArray("old"));
         QVERIFY(QFileInfo(link).isSymLink());
         QCOMPARE(QDir(m_dir->filePath("proj")).entryList(QDir::Files | QDir::Hidden),
-                 (QStringList{"big.c", "link.c", "logo.bmp"}));
+                 (QStringList{"a.c", "b.c", "big.c", "link.c", "logo.bmp", "old.c"}));
 
         // Links to a file, to a folder and to nothing at the paths of generated and copied files.
         const FakeWine wine;
