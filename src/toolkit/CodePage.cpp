@@ -1,5 +1,7 @@
 #include "CodePage.h"
 
+#include "SystemCodePages.h"
+
 #include <QStringConverter>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -9,12 +11,6 @@
 #include <memory>
 #include <mutex>
 #include <optional>
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#else
-#include <locale.h>
-#endif
 
 namespace {
 
@@ -57,99 +53,6 @@ std::optional<CodePageNumbers> pagesOf(const QString& key)
     return found == pages.cend() ? std::nullopt : std::optional(*found);
 }
 
-#ifdef Q_OS_WIN
-
-CodePageNumbers systemCodePages()
-{
-    return {int(GetACP()), int(GetOEMCP())};
-}
-
-bool isSingleBytePage(int page)
-{
-    CPINFO info;
-    return GetCPInfo(UINT(page), &info) && info.MaxCharSize == 1;
-}
-
-bool converterExists(int page)
-{
-    return IsValidCodePage(UINT(page));
-}
-
-std::optional<char16_t> characterOfByte(int page, uchar byte)
-{
-    const char in = char(byte);
-    wchar_t out[2];
-    if (MultiByteToWideChar(UINT(page), MB_ERR_INVALID_CHARS, &in, 1, out, 2) != 1)
-        return std::nullopt;
-    return char16_t(out[0]);
-}
-
-#else
-
-// Where the converters Qt offers differ from the tables of Windows and Wine.
-struct Correction {
-    int page;
-    uchar byte;
-    char16_t character; // 0: unassigned
-};
-constexpr Correction corrections[] = {
-    {437, 0xE6, u'\u00B5'},  {862, 0xE6, u'\u00B5'}, {852, 0xAA, u'\u00AC'},
-    {1255, 0xCA, u'\u05BA'}, {1253, 0xAA, 0},
-};
-
-QByteArray converterName(int page)
-{
-    return (page == 874 || (page >= 1250 && page <= 1258) ? "windows-" : "IBM") +
-           QByteArray::number(page);
-}
-
-// The locale whose character type Wine maps to code pages: that of a process started with the
-// present environment, or LC_ALL when such a process could not load its locale.
-QString localeOfEnvironment()
-{
-    QString name;
-    if (const locale_t loaded = newlocale(LC_ALL_MASK, "", locale_t(nullptr))) {
-        freelocale(loaded);
-        for (const char* variable : {"LC_ALL", "LC_CTYPE", "LANG"}) {
-            if (!qEnvironmentVariableIsEmpty(variable)) {
-                name = qEnvironmentVariable(variable);
-                break;
-            }
-        }
-    }
-    return name.isEmpty() || name == u"C" ? qEnvironmentVariable("LC_ALL") : name;
-}
-
-CodePageNumbers systemCodePages()
-{
-    return codePagesForLocale(localeOfEnvironment());
-}
-
-bool isSingleBytePage(int)
-{
-    return true;
-}
-
-bool converterExists(int page)
-{
-    return QStringDecoder(converterName(page).constData()).isValid();
-}
-
-std::optional<char16_t> characterOfByte(int page, uchar byte)
-{
-    for (const Correction& correction : corrections) {
-        if (correction.page == page && correction.byte == byte)
-            return correction.character ? std::optional(correction.character) : std::nullopt;
-    }
-    QStringDecoder decoder(converterName(page).constData());
-    const QString text = decoder.decode(QByteArrayView(reinterpret_cast<const char*>(&byte), 1));
-    if (decoder.hasError() || text.size() != 1 || text[0] == QChar::ReplacementCharacter)
-        return std::nullopt;
-    return text[0].unicode();
-}
-
-#endif
-
 } // namespace
 
 CodePageNumbers codePagesForLocale(const QString& name)
@@ -170,13 +73,26 @@ CodePageNumbers codePagesForLocale(const QString& name)
     return {};
 }
 
+QString localeForCodePages(const std::function<QString(const char*)>& variable, bool loads)
+{
+    QString name;
+    if (loads) {
+        for (const char* each : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+            name = variable(each);
+            if (!name.isEmpty())
+                break;
+        }
+    }
+    return name.isEmpty() || name == u"C" ? variable("LC_ALL") : name;
+}
+
 CodePage::CodePage(int number)
     : m_number(number)
 {
-    if (!converterExists(number))
+    if (!SystemCodePages::converterExists(number))
         return;
     m_valid = true;
-    m_systemConverter = !isSingleBytePage(number);
+    m_systemConverter = !SystemCodePages::isSingleByte(number);
     if (m_systemConverter)
         return;
     for (int byte = 0; byte < 256; ++byte) {
@@ -184,7 +100,7 @@ CodePage::CodePage(int number)
         // holes of 1252, or a private-use character.
         const char16_t character =
             byte < 0x80 ? char16_t(byte)
-                        : characterOfByte(number, uchar(byte))
+                        : SystemCodePages::characterOfByte(number, uchar(byte))
                               .value_or(char16_t(byte < 0xA0 ? byte : 0xF700 + byte));
         if (byte >= 0x80)
             m_fromUnicode.insert(character, char(byte));
@@ -205,7 +121,7 @@ const CodePage& CodePage::current(Use use)
         return *made;
     };
     const std::lock_guard lock(mutex);
-    CodePageNumbers numbers = systemCodePages();
+    CodePageNumbers numbers = SystemCodePages::current();
     if (!page(numbers.ansi).isValid() || !page(numbers.oem).isValid())
         numbers = CodePageNumbers();
     return page(use == Ansi ? numbers.ansi : numbers.oem);

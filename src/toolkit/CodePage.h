@@ -6,6 +6,7 @@
 #include <QStringView>
 
 #include <array>
+#include <functional>
 
 // The two Windows code pages that go with a locale: the ANSI page of documents and settings, and
 // the OEM page in which the command interpreter reads batch files.
@@ -19,6 +20,11 @@ struct CodePageNumbers {
 // 1252 and 437 for C, POSIX, a language or territory it does not know, and a locale without a
 // single-byte page of its own.
 CodePageNumbers codePagesForLocale(const QString& name);
+
+// The locale Wine maps to code pages, given the environment's `variable`s: the first set of
+// LC_ALL, LC_CTYPE and LANG when a process can load that locale (`loads`); LC_ALL when it
+// cannot, or when that is C.
+QString localeForCodePages(const std::function<QString(const char*)>& variable, bool loads);
 
 // A code page of the system's. A single-byte page converts through a table of its 256 bytes, so
 // that every byte comes back unchanged (an unassigned one as a character of its own) and a

@@ -98,6 +98,18 @@ private slots:
                      row);
             QVERIFY2(contentOf("out.txt") == all + "\r\n", qPrintable(row));
         }
+        // Where the locale loads, LC_ALL comes before LC_CTYPE, and that before LANG.
+        const auto localeOf = [](const QStringList& values, bool loads) {
+            return localeForCodePages(
+                [&](const char* name) {
+                    return values.value(QByteArrayList{"LC_ALL", "LC_CTYPE", "LANG"}.indexOf(name));
+                },
+                loads);
+        };
+        QCOMPARE(QStringList({localeOf({"el", "ru", "th"}, true), localeOf({"", "ru", "th"}, true),
+                              localeOf({"", "", "th"}, true), localeOf({"el", "ru", "th"}, false),
+                              localeOf({"", "C", "th"}, true)}),
+                 QStringList({"el", "ru", "th", "el", ""}));
     }
 
     // Reading never waits on a pipe nor runs on without end, and Save never replaces one: each
