@@ -1,28 +1,11 @@
 #include "DriveList.h"
 
 #include <QDir>
-#include <QStorageInfo>
 
 DriveList::DriveList(QWidget* parent)
     : QComboBox(parent)
 {
-    QStringList roots;
-#ifdef Q_OS_WIN
-    for (const QFileInfo& drive : QDir::drives())
-        roots.append(drive.absoluteFilePath());
-#else
-    // The kernel's and the system's own file systems hold nothing to import.
-    static const QList<QByteArray> systemTypes{
-        "proc",       "sysfs",       "devtmpfs", "devpts",  "tmpfs",    "cgroup",    "cgroup2",
-        "securityfs", "pstore",      "debugfs",  "tracefs", "mqueue",   "hugetlbfs", "fusectl",
-        "configfs",   "binfmt_misc", "autofs",   "bpf",     "efivarfs", "ramfs",     "nsfs"};
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-        const QString root = volume.rootPath();
-        if (volume.isValid() && volume.isReady() &&
-            !systemTypes.contains(volume.fileSystemType()) && !roots.contains(root))
-            roots.append(root);
-    }
-#endif
+    QStringList roots = driveRoots();
     roots.sort();
     for (const QString& root : roots)
         addItem(QDir::toNativeSeparators(root), QDir::toNativeSeparators(root));

@@ -18,4 +18,8 @@ public:
 
 signals:
     void Change();
+
+private:
+    // The roots to list, in any order; each platform's own file finds them.
+    static QStringList driveRoots();
 };

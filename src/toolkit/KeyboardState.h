@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+class QKeyEvent;
+
 // The toggle states of Caps Lock, Num Lock and Insert, so that indicators can keep themselves up
 // to date: the locks as the window system holds them, read again at every key and whenever the
 // application becomes active, or followed from the keys the application receives where the
@@ -28,6 +30,11 @@ protected:
 private:
     KeyboardState();
     void set(bool capsLock, bool numLock, bool insert);
+    // The lock states as the window system holds them, changed also by keys that other programs
+    // received; false where it cannot tell. Each platform's own file reads them.
+    static bool readLocks(bool& capsLock, bool& numLock);
+    // readLocks, after a key event.
+    static bool readLocksAfter(const QKeyEvent& key, bool& capsLock, bool& numLock);
 
     bool m_capsLock = false;
     bool m_numLock = false;

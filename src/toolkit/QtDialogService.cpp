@@ -11,7 +11,6 @@
 #include <QPrintDialog>
 #include <QPrintEngine>
 #include <QPrinter>
-#include <QPrinterInfo>
 
 namespace {
 
@@ -130,11 +129,8 @@ QString QtDialogService::fileDialog(const FileDialogRequest& request)
     FileDialog dialog(dialogParent(), request.title);
     QFileDialog::Options options =
         QFileDialog::HideNameFilterDetails | QFileDialog::DontConfirmOverwrite;
-#ifndef Q_OS_WIN
-    // Qt's own dialog rather than the desktop's, so that the filter descriptions read exactly
-    // as the program gives them; Windows' own shows them so too.
-    options |= QFileDialog::DontUseNativeDialog;
-#endif
+    if (!systemFileDialog())
+        options |= QFileDialog::DontUseNativeDialog;
     dialog.setOptions(options);
     dialog.setAcceptMode(request.kind == FileDialogKind::Save ? QFileDialog::AcceptSave
                                                               : QFileDialog::AcceptOpen);
@@ -172,14 +168,4 @@ bool QtDialogService::printerDialog(const PrinterDialogRequest& request, QPrinte
     const bool confirmed = dialog.exec() == QDialog::Accepted;
     dropPageRange(printer);
     return confirmed;
-}
-
-bool QtDialogService::hasPrinter()
-{
-#ifdef Q_OS_WIN
-    // Windows' dialog offers no printing to a file, and without a printer it does not open.
-    return !QPrinterInfo::availablePrinters().isEmpty();
-#else
-    return true; // Qt's dialog prints to a PDF file
-#endif
 }

@@ -10,4 +10,8 @@ public:
     QString fileDialog(const FileDialogRequest& request) override;
     bool printerDialog(const PrinterDialogRequest& request, QPrinter& printer) override;
     bool hasPrinter() override;
+
+private:
+    // Whether the file dialog is the system's own rather than Qt's; each platform's own file says.
+    static bool systemFileDialog();
 };
