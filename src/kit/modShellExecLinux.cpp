@@ -1,15 +1,5 @@
 #include "modShellExec.h"
 
-#ifdef Q_OS_WIN
-#include "SystemShell.h"
-
-qint32 ShellOpenFile(const QString& file, const QString& folder, const QString& parameters)
-{
-    return shellExecuteHidden(file, folder, parameters);
-}
-
-#else
-
 #include "BatchArgument.h"
 
 #include <QDesktopServices>
@@ -80,5 +70,3 @@ qint32 ShellOpenFile(const QString& file, const QString& folder, const QString& 
     return QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath())) ? Started
                                                                                    : NoAssociation;
 }
-
-#endif
