@@ -7,7 +7,7 @@
 #include <optional>
 
 // What the platform tells of code pages: Windows its own, elsewhere the tables Wine uses
-// (CodePageWindows.cpp, CodePagePosix.cpp).
+// (CodePageWindows.cpp, CodePageLinux.cpp).
 namespace SystemCodePages {
 
 // The pages in use at this moment.
