@@ -263,38 +263,42 @@ void frmMain::mnuFileOpen_Click()
 
 void frmMain::mnuFileSave_Click()
 {
-    frmDocument* document = activeDocument();
-    if (!document)
-        return;
-    QString path = document->windowTitle();
-    if (const std::optional<DocumentKind> kind = kindOfCaption(path)) {
-        dlgCommonDialog().setFilter(saveFilter(*kind));
-        path = askForFile(QStringLiteral("Save"), true, document->lastSavedPath());
-        if (path.isEmpty())
-            return;
-    }
-    writeDocument(*document, path);
+    withActiveDocument([this](frmDocument& document) {
+        QString path = document.windowTitle();
+        if (const std::optional<DocumentKind> kind = kindOfCaption(path)) {
+            dlgCommonDialog().setFilter(saveFilter(*kind));
+            path = askForFile(QStringLiteral("Save"), true, document.lastSavedPath());
+            if (path.isEmpty())
+                return;
+        }
+        writeDocument(document, path);
+    });
 }
 
 void frmMain::mnuFileSaveAs_Click()
 {
-    frmDocument* document = activeDocument();
-    if (!document)
-        return;
-    const QString caption = document->windowTitle();
-    const std::optional<DocumentKind> kind = kindOfCaption(caption);
-    if (kind)
-        dlgCommonDialog().setFilter(saveFilter(*kind));
-    const QString path =
-        askForFile(QStringLiteral("Save As"), true, kind ? document->lastSavedPath() : caption);
-    if (!path.isEmpty())
-        writeDocument(*document, path);
+    withActiveDocument([this](frmDocument& document) {
+        const QString caption = document.windowTitle();
+        const std::optional<DocumentKind> kind = kindOfCaption(caption);
+        if (kind)
+            dlgCommonDialog().setFilter(saveFilter(*kind));
+        const QString path =
+            askForFile(QStringLiteral("Save As"), true, kind ? document.lastSavedPath() : caption);
+        if (!path.isEmpty())
+            writeDocument(document, path);
+    });
 }
 
 void frmMain::mnuFileClose_Click()
 {
+    withActiveDocument([](frmDocument& document) { document.close(); });
+}
+
+// The document commands act on the active document, and do nothing while none is open.
+void frmMain::withActiveDocument(const std::function<void(frmDocument&)>& command)
+{
     if (frmDocument* document = activeDocument())
-        document->close();
+        command(*document);
 }
 
 // Shows the shared file dialog starting in the project folder; the empty text when cancelled.
@@ -362,18 +366,17 @@ void frmMain::mnuFilePageSetup_Click()
 
 void frmMain::mnuFilePrint_Click()
 {
-    frmDocument* document = activeDocument();
-    if (!document)
-        return;
-    CommonDialog& dialog = dlgCommonDialog();
-    dialog.setTitle(QStringLiteral("Print"));
-    dialog.setCancelError(true);
-    int options = CommonDialog::PD_RETURNDC | CommonDialog::PD_NOPAGENUMS;
-    if (document->rtfText->SelLength() != 0)
-        options |= CommonDialog::PD_SELECTION;
-    dialog.setOptions(options);
-    if (QPrinter* printer = dialog.ShowPrinter())
-        document->rtfText->SelPrint(printer);
+    withActiveDocument([this](frmDocument& document) {
+        CommonDialog& dialog = dlgCommonDialog();
+        dialog.setTitle(QStringLiteral("Print"));
+        dialog.setCancelError(true);
+        int options = CommonDialog::PD_RETURNDC | CommonDialog::PD_NOPAGENUMS;
+        if (document.rtfText->SelLength() != 0)
+            options |= CommonDialog::PD_SELECTION;
+        dialog.setOptions(options);
+        if (QPrinter* printer = dialog.ShowPrinter())
+            document.rtfText->SelPrint(printer);
+    });
 }
 
 void frmMain::mnuFileExit_Click()
@@ -383,51 +386,45 @@ void frmMain::mnuFileExit_Click()
 
 void frmMain::mnuEditUndo_Click()
 {
-    if (frmDocument* document = activeDocument())
-        document->Undo();
+    withActiveDocument([](frmDocument& document) { document.Undo(); });
 }
 
 void frmMain::mnuEditRedo_Click()
 {
-    if (frmDocument* document = activeDocument())
-        document->Redo();
+    withActiveDocument([](frmDocument& document) { document.Redo(); });
 }
 
 void frmMain::mnuEditCut_Click()
 {
-    frmDocument* document = activeDocument();
-    if (!document)
-        return;
-    copySelection(*document->rtfText);
-    document->rtfText->setSelText(QString());
-    document->rtfText->setFocus();
+    withActiveDocument([](frmDocument& document) {
+        copySelection(*document.rtfText);
+        document.rtfText->setSelText(QString());
+        document.rtfText->setFocus();
+    });
 }
 
 void frmMain::mnuEditCopy_Click()
 {
-    frmDocument* document = activeDocument();
-    if (!document)
-        return;
-    copySelection(*document->rtfText);
-    document->rtfText->setFocus();
+    withActiveDocument([](frmDocument& document) {
+        copySelection(*document.rtfText);
+        document.rtfText->setFocus();
+    });
 }
 
 void frmMain::mnuEditPaste_Click()
 {
-    frmDocument* document = activeDocument();
-    if (!document)
-        return;
-    document->rtfText->setSelText(Toolkit::ClipboardGetText());
-    document->rtfText->setFocus();
+    withActiveDocument([](frmDocument& document) {
+        document.rtfText->setSelText(Toolkit::ClipboardGetText());
+        document.rtfText->setFocus();
+    });
 }
 
 void frmMain::mnuEditSelectAll_Click()
 {
-    frmDocument* document = activeDocument();
-    if (!document)
-        return;
-    document->rtfText->selectAll();
-    document->rtfText->setFocus();
+    withActiveDocument([](frmDocument& document) {
+        document.rtfText->selectAll();
+        document.rtfText->setFocus();
+    });
 }
 
 void frmMain::mnuViewProject_Click()

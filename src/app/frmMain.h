@@ -4,6 +4,8 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
 class CommonDialog;
 class QMdiArea;
 class frmDocument;
@@ -60,6 +62,7 @@ protected:
 
 private:
     void buildMenus();
+    void withActiveDocument(const std::function<void(frmDocument&)>& command);
     void showHelp();
     void newDocumentOfKind(DocumentKind kind);
     QString askForFile(const QString& title, bool save, const QString& ownFile);
