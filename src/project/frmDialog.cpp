@@ -207,8 +207,11 @@ void frmDialog::Command6_Click()
         Toolkit::MsgBox(noFolderMessage(QStringLiteral("write root.inf")));
         return;
     }
-    const Result<> written = WriteRootInf(folder, Text5->text(), Text8->text(), Text7->text(),
-                                          Text6->text(), Text4->text());
+    const Result<> written = WriteRootInf(folder, {.appType = Text5->text(),
+                                                   .name = Text8->text(),
+                                                   .version = Text7->text(),
+                                                   .osVersion = Text6->text(),
+                                                   .copyright = Text4->text()});
     Toolkit::MsgBox(
         written ? QStringLiteral("Root.inf Created!")
                 : cannotWrite(joinPath(folder, QStringLiteral("root.inf")), written.reason()));

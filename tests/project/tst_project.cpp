@@ -7,6 +7,7 @@
 #include "Project.h"
 #include "ProjectCommands.h"
 #include "ProjectFile.h"
+#include "RootInf.h"
 #include "ScriptedDialogs.h"
 #include "TableRows.h"
 #include "TestFiles.h"
@@ -38,8 +39,8 @@ const struct {
     {"beyond ASCII", {"caf\u00e9.c", "\u00e9.pic"}, "filer a \x82.pic\r\nvcc caf\x82.c filer.list"},
 };
 
-// The script; its folder in the test's folder, empty: the project has none; the wizard's field
-// or a project file's name; its value; what the message names.
+// The script; its folder in the test's folder, empty: the project has none; a project file's
+// name; its value; what the message names.
 const struct {
     const char* tag;
     QString script, folder, field, value, problem;
@@ -51,13 +52,9 @@ const struct {
     {"make.bat, CR LF", "make.bat", ".", "", "name\r\nb.c", "the project file \"name"},
     {"make.bat, huge", "make.bat", ".", "", "name" + QString(5'000'000, 'n') + "\n.c",
      "file \"name"},
-    {"root.inf, no folder", "root.inf", "", "Text8", "",
+    {"root.inf, no folder", "root.inf", "", "", "",
      "Cannot write root.inf: the project has no folder. Choose one in Project"},
-    {"root.inf, missing folder", "root.inf", "gone", "Text8", "", "gone/root.inf\": "},
-    {"Name", "root.inf", ".", "Text8", QString("De") + QChar(0) + "mo", "Name \""},
-    {"Version", "root.inf", ".", "Text7", "1\x1b", "Version \""},
-    {"App Type", "root.inf", ".", "Text5", "\f", "App Type (game/app) \""},
-    {"Halvos Version", "root.inf", ".", "Text6", QString(32000, 'v') + "\x1f", "Halvos Version \""},
+    {"root.inf, missing folder", "root.inf", "gone", "", "", "gone/root.inf\": "},
 };
 
 const struct {
@@ -239,10 +236,7 @@ private slots:
             Project::current().setFiles({"main.c", value});
             projectExplorer().mnuCompile->trigger();
         } else {
-            frmDialog& dialog = m_windows.form<frmDialog>();
-            dialog.findChild<QLineEdit*>(field)->setText(value);
-            dialog.Command6_Click();
-            dialog.findChild<QLineEdit*>(field)->clear();
+            m_windows.form<frmDialog>().Command6_Click();
         }
         QCOMPARE(dialogs.messages.size(), 1);
         const QString& text = dialogs.messages[0].text;
@@ -373,13 +367,25 @@ private slots:
         dialog.Text4->setText("(c) Someone");
         ScriptedDialogs dialogs;
         dialog.Command6_Click();
-        QCOMPARE(contentOf(m_dir.filePath("sub/root.inf")),
-                 QByteArray(
-                     "game\r\n Demo \r\n\r\n\r\n\r\n\r\n Demo \r\n1.0\r\n1.2\r\n(c) Someone\r\n"));
         QCOMPARE(dialogs.messages.size(), 1);
         QCOMPARE(dialogs.messages[0].title + ": " + dialogs.messages[0].text,
                  QString("LKS: Root.inf Created!"));
         QCOMPARE(state(dialog), QString("Frame1 10 10"));
+        // The writer refuses a value no line can carry, naming its field, and writes nothing.
+        const QDir folder(m_dir.filePath("sub"));
+        const std::pair<RootInfValues, const char*> refused[] = {
+            {{"\f", "", "", "", ""}, "App Type (game/app) \""},
+            {{"", QString("De") + QChar(0) + "mo", "", "", ""}, "Name \""},
+            {{"", "", "1\x1b", "", ""}, "Version \""},
+            {{"", "", "", QString(32000, 'v') + "\x1f", ""}, "Halvos Version \""}};
+        for (const auto& [values, problem] : refused) {
+            const QString why = WriteRootInf(folder.path(), values).reason();
+            QVERIFY2(why.startsWith(problem) && why.size() < 300, qPrintable(why.left(300)));
+        }
+        QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden), QStringList{"root.inf"});
+        QCOMPARE(contentOf(folder.filePath("root.inf")),
+                 QByteArray(
+                     "game\r\n Demo \r\n\r\n\r\n\r\n\r\n Demo \r\n1.0\r\n1.2\r\n(c) Someone\r\n"));
 
         // A project opened with the wizard option on turns the hidden dialog to the wizard, also
         // one made after; a new project does not turn the page back.
