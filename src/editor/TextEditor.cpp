@@ -3,6 +3,7 @@
 #include "EditorAccessible.h"
 #include "EditorLook.h"
 #include "KeyboardState.h"
+#include "Logging.h"
 #include "TextFile.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -311,6 +312,10 @@ void TextEditor::SelPrint(QPrinter* printer) const
     printer->setPrintRange(QPrinter::AllPages);
     printer->setFromTo(0, 0);
     printDocument(*printer)->print(printer);
+    // A printer that refuses the job leaves only its state behind: no message tells of it.
+    if (printer->printerState() == QPrinter::Error)
+        qCWarning(lcLarkspan) << "Printing failed:" << printer->printerName()
+                              << printer->outputFileName();
 }
 
 std::unique_ptr<QTextDocument> TextEditor::printDocument(QPaintDevice& device) const

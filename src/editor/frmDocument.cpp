@@ -96,8 +96,7 @@ void frmDocument::Form_Load()
 void frmDocument::Form_Resize()
 {
     QWidget* client = widget();
-    if (!client)
-        return;
+    Q_ASSERT(client); // set once, when the window is made
     // The status bar stays docked along the bottom edge over the full width.
     const int barHeight = Toolkit::twipsToPixels(StatusBarHeight);
     StatusBar1->setGeometry(0, std::max(0, client->height() - barHeight), client->width(),

@@ -1,6 +1,7 @@
 #include "modShellExec.h"
 
 #include "BatchArgument.h"
+#include "Logging.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -27,7 +28,12 @@ qint32 startHidden(const QString& program, const QStringList& arguments,
     process.setStandardInputFile(QProcess::nullDevice());
     process.setStandardOutputFile(QProcess::nullDevice());
     process.setStandardErrorFile(QProcess::nullDevice());
-    return process.startDetached() ? Started : NoAssociation;
+    if (process.startDetached())
+        return Started;
+    // The caller's message can only guess why; the system's reason is kept here.
+    qCWarning(lcLarkspan) << "Cannot start" << program << "in" << workingFolder
+                          << process.errorString();
+    return NoAssociation;
 }
 
 } // namespace

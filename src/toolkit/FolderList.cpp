@@ -30,6 +30,7 @@ void FolderList::setPath(const QString& folder)
 
 void FolderList::openItem(QListWidgetItem* item)
 {
+    // A double-click also activates the item, by then gone with the list the click refilled.
     if (item)
         setPath(item->data(PathRole).toString());
 }

@@ -15,7 +15,8 @@ LoadedWindows& LoadedWindows::instance()
 
 void LoadedWindows::add(QWidget* window)
 {
-    if (!window || m_windows.contains(window))
+    Q_ASSERT(window);
+    if (m_windows.contains(window))
         return;
     m_windows.append(window);
     // A window destroyed by other means (closed with WA_DeleteOnClose) is unloaded too.
