@@ -66,7 +66,17 @@ frmDialog::frmDialog()
     Frame1 = page("Frame1", "Project Properties", this);
     Frame4 = page("Frame4", "Root.inf Options", this);
     Frame3 = page("Frame3", "Root.inf Wizard", this);
+    fillProjectPage();
+    fillOptionsPage();
+    fillWizardPage();
+    orderAndNameControls();
+    Toolkit::fitWindowText(this);
+    connectHandlers();
+    followProject();
+}
 
+void frmDialog::fillProjectPage()
+{
     Dir1 = Toolkit::placeInTwips(new FolderList(Frame1), 120, 240, 2295, 2115);
     Dir1->setObjectName(QStringLiteral("Dir1"));
     Toolkit::placeInTwips(label("Label5", "Project Name", Frame1), 2520, 480, 1575, 255);
@@ -75,7 +85,10 @@ frmDialog::frmDialog()
     Text2 = Toolkit::placeInTwips(textBox("Text2", Frame1), 2520, 1560, 1575, 285);
     Toolkit::placeInTwips(label("Label3", "Output Path:", Frame1), 120, 2560, 975, 255);
     Text3 = Toolkit::placeInTwips(textBox("Text3", Frame1), 1080, 2520, 3015, 285);
+}
 
+void frmDialog::fillOptionsPage()
+{
     // Each option button is only its marker; the text beside it is a label of its own.
     Option1 = Toolkit::placeInTwips(new QRadioButton(Frame4), 480, 360, 255, 255);
     Option1->setObjectName(QStringLiteral("Option1"));
@@ -88,7 +101,10 @@ frmDialog::frmDialog()
     // The pair is the project's: both may be off, which exclusive buttons would not allow.
     Option1->setAutoExclusive(false);
     Option2->setAutoExclusive(false);
+}
 
+void frmDialog::fillWizardPage()
+{
     const Qt::Alignment centred = Qt::AlignHCenter;
     Toolkit::placeInTwips(label("Label10", "App Type (game/app)", Frame3, centred), 240, 240, 1695,
                           255);
@@ -104,7 +120,10 @@ frmDialog::frmDialog()
     Text4 = Toolkit::placeInTwips(textBox("Text4", Frame3), 1080, 1920, 1815, 285);
     Command6 = Toolkit::placeInTwips(button("Command6", "Create", Frame3), 240, 2400, 975, 375);
     Command5 = Toolkit::placeInTwips(button("Command5", "OK", Frame3), 3000, 2400, 975, 375);
+}
 
+void frmDialog::orderAndNameControls()
+{
     const QList<QWidget*> focusOrder{Command1, Command4, Text2,   Dir1,   Text3, Command3,
                                      Text1,    Text5,    Text8,   Text7,  Text6, Text4,
                                      Command6, Command5, Option2, Option1};
@@ -119,8 +138,10 @@ frmDialog::frmDialog()
     for (const auto& [label, control] : labelled)
         Toolkit::nameAfterLabel(findChild<QLabel*>(label), control);
     Dir1->setAccessibleName(QStringLiteral("Project folder"));
+}
 
-    Toolkit::fitWindowText(this);
+void frmDialog::connectHandlers()
+{
     connect(Command1, &QPushButton::clicked, this, &frmDialog::Command1_Click);
     connect(Command3, &QPushButton::clicked, this, &frmDialog::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &frmDialog::Command4_Click);
@@ -129,7 +150,6 @@ frmDialog::frmDialog()
     connect(Dir1, &FolderList::Change, this, &frmDialog::Dir1_Change);
     connect(Option1, &QRadioButton::clicked, this, &frmDialog::Option1_Click);
     connect(Option2, &QRadioButton::clicked, this, &frmDialog::Option2_Click);
-    followProject();
 }
 
 void frmDialog::Form_Load()

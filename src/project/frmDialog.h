@@ -55,6 +55,12 @@ public:
     QGroupBox* visiblePage() const;
 
 private:
+    // The constructor's steps; the Tab order and the names need every control made first.
+    void fillProjectPage();
+    void fillOptionsPage();
+    void fillWizardPage();
+    void orderAndNameControls();
+    void connectHandlers();
     void showPage(QGroupBox* page);
     void followProject();
 };

@@ -26,6 +26,7 @@ class ShellTest : public QObject {
     static LoadedWindows& loaded() { return LoadedWindows::instance(); }
     static frmMain& mainForm() { return *loaded().find<frmMain>(); }
     static void flush() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    static auto* a11y(QObject* o) { return QAccessible::queryAccessibleInterface(o); }
     static void unloadAll()
     {
         while (loaded().count() > 0)
@@ -91,6 +92,54 @@ class ShellTest : public QObject {
                 "project=" + Project::current().ProjectName(),
                 "windows=" + windows.join(u','),
                 "asked=" + asked.join(u',')};
+    }
+
+    // Every command of the menu, in display order, with what it does to the state observed.
+    static constexpr const char* MenuCommands[][4] = {
+        {"mnuFileNewProject", "&Project", "", "project="},
+        {"mnuFileNewC", "&C Source File", "", "docs=2 text=[]"},
+        {"mnuFileNewH", "&C Header File", "", "docs=3 doc=C Header File - Larkspan text=[]"},
+        {"mnuFileNewRoot", "&Root File", "", "docs=4 doc=Root.inf - Larkspan text=[]"},
+        {"mnuFileOpen", "&Open...", "Ctrl+O", "asked=Open C File (*.c)"},
+        {"mnuFileOpenProject", "Open Pro&ject", "", "asked=Open LKS Project Files (*.cpf)"},
+        {"mnuFileClose", "&Close", "", "docs=3 doc=C File - Larkspan"},
+        {"mnuFileSave", "&Save", "Ctrl+S", "asked=Save C File (*.c)"},
+        {"mnuFileSaveProject", "&Save P&roject", "", "asked=Save As LKS Project Files (*.cpf)"},
+        {"mnuFileSaveAs", "Save &As...", "", "asked=Save As C File (*.c)"},
+        {"mnuFilePageSetup", "Page Set&up...", "", "asked=Page Setup"},
+        {"mnuFilePrint", "&Print...", "Ctrl+P", "asked=Print"},
+        {"mnuFileExit", "E&xit", "", "(exitEndsTheProgram)"},
+        {"mnuEditUndo", "&Undo", "Ctrl+Z", "text=[]"},
+        {"mnuEditRedo", "&Redo", "Ctrl+Y", "text=one two[]"},
+        {"mnuEditCut", "Cu&t", "Ctrl+X; Shift+Del", "text=[]e clip=on"},
+        {"mnuEditCopy", "&Copy", "Ctrl+C; Ctrl+Ins", "clip=on"},
+        {"mnuEditPaste", "&Paste", "Ctrl+V; Shift+Ins", "text=clip[]e"},
+        {"mnuEditSelectAll", "&Select All", "Ctrl+A", "text=[one]"},
+        {"mnuViewAll", "&All Windows", "", ""},
+        {"mnuViewProject", "&Project Explorer", "", "windows=frmProject"},
+        {"mnuHelpContents", "&Contents", "", "asked=Larkspan"},
+        {"mnuHelpSearchForHelpOn", "&Search For Help On...", "", "asked=Larkspan"},
+        {"mnuHelpAbout", "&About ", "", "windows=frmProject,frmSplash"},
+    };
+
+    // What the item changes, run from the menu (way 0) or by its key number `way`.
+    static QString changesMadeBy(QAction& item, qsizetype way)
+    {
+        ScriptedDialogs dialogs;
+        // Two undo steps, the second undone, and "on" selected.
+        Project::current().setProjectName("demo");
+        Toolkit::ClipboardSetText("clip");
+        for (const char* text : {"", "one", "one two"})
+            editor().setText(text);
+        mainForm().activeDocument()->Undo();
+        editor().setSelStart(0);
+        editor().setSelLength(2);
+        const QStringList before = observe(dialogs);
+        way == 0 ? item.trigger() : QTest::keySequence(&editor(), item.shortcuts()[way - 1]);
+        flush();
+        QStringList changed = observe(dialogs);
+        changed.removeIf([&](const QString& part) { return before.contains(part); });
+        return changed.join(u' ');
     }
 
     // The text of a PDF file as pdftotext lays it out; under Wine through start /unix, which takes
@@ -169,43 +218,16 @@ private slots:
         }
     }
 
-    // Every command of the menu, in display order, with what it does to the state below.
     void menuCommandsReachTheirHandlers()
     {
-        const char* const commands[][4] = {
-            {"mnuFileNewProject", "&Project", "", "project="},
-            {"mnuFileNewC", "&C Source File", "", "docs=2 text=[]"},
-            {"mnuFileNewH", "&C Header File", "", "docs=3 doc=C Header File - Larkspan text=[]"},
-            {"mnuFileNewRoot", "&Root File", "", "docs=4 doc=Root.inf - Larkspan text=[]"},
-            {"mnuFileOpen", "&Open...", "Ctrl+O", "asked=Open C File (*.c)"},
-            {"mnuFileOpenProject", "Open Pro&ject", "", "asked=Open LKS Project Files (*.cpf)"},
-            {"mnuFileClose", "&Close", "", "docs=3 doc=C File - Larkspan"},
-            {"mnuFileSave", "&Save", "Ctrl+S", "asked=Save C File (*.c)"},
-            {"mnuFileSaveProject", "&Save P&roject", "", "asked=Save As LKS Project Files (*.cpf)"},
-            {"mnuFileSaveAs", "Save &As...", "", "asked=Save As C File (*.c)"},
-            {"mnuFilePageSetup", "Page Set&up...", "", "asked=Page Setup"},
-            {"mnuFilePrint", "&Print...", "Ctrl+P", "asked=Print"},
-            {"mnuFileExit", "E&xit", "", "(exitEndsTheProgram)"},
-            {"mnuEditUndo", "&Undo", "Ctrl+Z", "text=[]"},
-            {"mnuEditRedo", "&Redo", "Ctrl+Y", "text=one two[]"},
-            {"mnuEditCut", "Cu&t", "Ctrl+X; Shift+Del", "text=[]e clip=on"},
-            {"mnuEditCopy", "&Copy", "Ctrl+C; Ctrl+Ins", "clip=on"},
-            {"mnuEditPaste", "&Paste", "Ctrl+V; Shift+Ins", "text=clip[]e"},
-            {"mnuEditSelectAll", "&Select All", "Ctrl+A", "text=[one]"},
-            {"mnuViewAll", "&All Windows", "", ""},
-            {"mnuViewProject", "&Project Explorer", "", "windows=frmProject"},
-            {"mnuHelpContents", "&Contents", "", "asked=Larkspan"},
-            {"mnuHelpSearchForHelpOn", "&Search For Help On...", "", "asked=Larkspan"},
-            {"mnuHelpAbout", "&About ", "", "windows=frmProject,frmSplash"},
-        };
         frmMain& main = mainWithOneDocument();
         QStringList menus;
         QList<QAction*> items;
         walk(main.menuBar()->actions(), menus, items);
         QCOMPARE(menus.join(u' '), QString("&File &New &Edit &View &Help"));
-        QCOMPARE(items.size(), std::size(commands));
+        QCOMPARE(items.size(), std::size(MenuCommands));
         for (qsizetype i = 0; i < items.size(); ++i) {
-            const auto& [name, caption, keys, effect] = commands[i];
+            const auto& [name, caption, keys, effect] = MenuCommands[i];
             QAction& item = *items[i];
             QCOMPARE(item.objectName() + u' ' + item.text() + u' ' +
                          QKeySequence::listToString(item.shortcuts()),
@@ -215,23 +237,8 @@ private slots:
             // The item, then each of its keys, from the same state.
             QSignalSpy triggered(&item, &QAction::triggered);
             for (qsizetype way = 0; way <= item.shortcuts().size(); ++way) {
-                ScriptedDialogs dialogs;
-                // Two undo steps, the second undone, and "on" selected.
-                Project::current().setProjectName("demo");
-                Toolkit::ClipboardSetText("clip");
-                for (const char* text : {"", "one", "one two"})
-                    editor().setText(text);
-                main.activeDocument()->Undo();
-                editor().setSelStart(0);
-                editor().setSelLength(2);
-                const QStringList before = observe(dialogs);
-                way == 0 ? item.trigger()
-                         : QTest::keySequence(&editor(), item.shortcuts()[way - 1]);
+                QCOMPARE(changesMadeBy(item, way), QString(effect));
                 QCOMPARE(triggered.count(), way + 1);
-                flush();
-                QStringList changed = observe(dialogs);
-                changed.removeIf([&](const QString& part) { return before.contains(part); });
-                QCOMPARE(changed.join(u' '), QString(effect));
             }
         }
     }
@@ -324,30 +331,25 @@ private slots:
             window->show();
             for (QWidget* control : window->findChildren<QWidget*>())
                 if (control->window() == window && control->focusPolicy() & Qt::TabFocus)
-                    QVERIFY2(!QAccessible::queryAccessibleInterface(control)
-                                  ->text(QAccessible::Name)
-                                  .isEmpty(),
+                    QVERIFY2(!a11y(control)->text(QAccessible::Name).isEmpty(),
                              qPrintable(window->objectName() + ' ' + control->objectName()));
         }
         // Windows and option buttons have their own roles, not a client area's or a check box's.
-        const auto role = [](QWidget* w) {
-            return QAccessible::queryAccessibleInterface(w)->role();
-        };
+        const auto role = [](QWidget* w) { return a11y(w)->role(); };
         frmDialog& dialog = loaded().form<frmDialog>();
         QCOMPARE(QList({role(&loaded().form<frmProject>()), role(&dialog), role(dialog.Option1)}),
                  QList({QAccessible::Window, QAccessible::Dialog, QAccessible::RadioButton}));
         // Menu items are named as shown, without access-key markers or trailing blanks.
         QStringList names;
         for (QMenu* menu : main.findChildren<QMenu*>()) {
-            QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(menu);
+            QAccessibleInterface* shown = a11y(menu);
             for (int i = 0; i < shown->childCount(); ++i)
                 names += shown->child(i)->text(QAccessible::Name);
         }
         QCOMPARE(names.filter(QRegularExpression("&|^\\s|\\s$|^Save P|^About")),
                  QStringList({"Save Project", "About"}));
         main.activeDocument()->setWindowTitle("/home/me/main.c");
-        QCOMPARE(QAccessible::queryAccessibleInterface(&editor())->text(QAccessible::Name),
-                 QString("Editor: /home/me/main.c"));
+        QCOMPARE(a11y(&editor())->text(QAccessible::Name), QString("Editor: /home/me/main.c"));
     }
 
     // Real Tab presses walk each window's controls in its own order, and come round again.

@@ -82,6 +82,109 @@ struct Session {
     frmMain main;
 };
 
+// Tab stops every four columns, in a fixed font: each x stands in the fifth.
+void tabStopsLineUpOnScreenAndPaper(TextEditor& editor)
+{
+    editor.setText("    x\r\n\tx\r\nab\tx\r\niiiix\r\nWWWWx");
+    QPrinter printer;
+    const std::unique_ptr<QTextDocument> printed = editor.printDocument(printer);
+    QList<double> onScreen, onPaper;
+    for (int line = 0; line < 5; ++line) {
+        const int at = int(editor.text(line).indexOf(u'x'));
+        onScreen.append(editor.SendScintilla(Sci::SCI_POINTXFROMPOSITION, 0,
+                                             editor.positionFromLineIndex(line, at)));
+        onPaper.append(printed->findBlockByNumber(line).layout()->lineAt(0).cursorToX(at));
+    }
+    QCOMPARE(onScreen + onPaper, QList<double>(5, onScreen[0]) + QList<double>(5, onPaper[0]));
+}
+
+// The wheel only scrolls and the mouse selects running text, Ctrl or not.
+void wheelScrollsAndMouseSelectsRunningText(TextEditor& editor)
+{
+    editor.setText(QStringLiteral("abcdef\r\n").repeated(100));
+    QWidget* view = editor.viewport();
+    const QPoint at(view->width() / 2, view->height() / 2);
+    QWheelEvent wheel(at, view->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::ControlModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view, &wheel);
+    QCOMPARE(editor.SendScintilla(Sci::SCI_GETZOOM), 0);
+    QCOMPARE_GT(editor.SendScintilla(Sci::SCI_GETFIRSTVISIBLELINE), 0);
+    const QPoint to = at + QPoint(30, 40);
+    QTest::mousePress(view, Qt::LeftButton, Qt::ControlModifier, at);
+    QMouseEvent drag(QEvent::MouseMove, to, view->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                     Qt::ControlModifier);
+    QApplication::sendEvent(view, &drag);
+    QTest::mouseRelease(view, Qt::LeftButton, Qt::ControlModifier, to);
+    QCOMPARE_GT(editor.SelLength(), 0);
+    QCOMPARE(editor.SendScintilla(Sci::SCI_SELECTIONISRECTANGLE), 0);
+}
+
+// No edit notice reaches the widget: its accessibility layer would count the text from its start
+// at each one, and a key would cost time in proportion to the text.
+void noEditNoticeReachesTheWidget(TextEditor& editor)
+{
+    QSignalSpy notices(&editor, &Sci::SCN_MODIFIED);
+    editor.setText("ab\r\ncd");
+    QTest::keyClicks(&editor, "xy");
+    QTest::keyClick(&editor, Qt::Key_Backspace);
+    QVERIFY(!notices.isEmpty());
+    for (const QList<QVariant>& notice : notices)
+        QCOMPARE(notice[1].toInt() & (Sci::SC_MOD_INSERTTEXT | Sci::SC_MOD_DELETETEXT), 0);
+}
+
+// C in colour where it shows, whatever stood above, which alone counts for the scroll bar;
+// keywords and matched braces bold, a preprocessor line coloured within.
+void cInColourThatReads(TextEditor& editor)
+{
+    editor.setText("/* far above " + QString(300, u'w') + QString("\r\nx = 1;").repeated(400) +
+                   "\r\nend */ int\r\n#include <a.h> // c\r\n#include \"b.h\"");
+    editor.setSelStart(editor.textLength());
+    const QsciLexer& lexer = *editor.lexer();
+    const auto styleAt = [&editor](const QString& marker) {
+        return int(
+            editor.SendScintilla(Sci::SCI_GETSTYLEAT, long(editor.Text().lastIndexOf(marker))));
+    };
+    QTRY_COMPARE(QList({styleAt("end"), styleAt("int"), styleAt("#"), styleAt("<a"),
+                        styleAt("// c"), styleAt("\"b")}),
+                 QList<int>({QsciLexerCPP::Comment, QsciLexerCPP::Keyword,
+                             QsciLexerCPP::PreProcessor, QsciLexerCPP::DoubleQuotedString,
+                             QsciLexerCPP::CommentLine, QsciLexerCPP::DoubleQuotedString}));
+    QCOMPARE(QList({lexer.font(styleAt("int")).bold(), lexer.font(styleAt("x =")).bold(),
+                    editor.SendScintilla(Sci::SCI_STYLEGETBOLD, Sci::STYLE_BRACELIGHT) == 1,
+                    editor.horizontalScrollBar()->isVisible()}),
+             QList({true, false, true, false}));
+    editor.setSelStart(0); // the line far above shows, and the scroll bar with it
+    QTRY_COMPARE(editor.horizontalScrollBar()->isVisible(), true);
+    editor.setText("ab"); // and is gone
+    QTRY_COMPARE(editor.horizontalScrollBar()->isVisible(), false);
+
+    // Every token's colour reads at 4.5 : 1 or more, by WCAG's relative luminance, on a light
+    // and on a dark background; a matched brace's hue is far from the selection's.
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) +
+               0.0722 * linear(c.blueF()) + 0.05;
+    };
+    for (const QRgb base : {0xffffffu, 0x1e1e1eu}) {
+        QPalette palette;
+        palette.setColor(QPalette::Base, base);
+        palette.setColor(QPalette::Text, ~base); // black on white, light grey on near-black
+        editor.setPalette(palette);
+        for (int style = 0; style < 128; ++style) {
+            const auto [dim, bright] =
+                std::minmax({luminance(lexer.color(style)), luminance(lexer.paper(style))});
+            QVERIFY2(bright / dim >= 4.5 || lexer.description(style).isEmpty(),
+                     qPrintable(QString("style %1 on %2").arg(style).arg(base, 0, 16)));
+        }
+        const long brace = editor.SendScintilla(Sci::SCI_STYLEGETBACK, Sci::STYLE_BRACELIGHT);
+        const int apart = std::abs(QColor(brace & 0xff, brace >> 8 & 0xff, brace >> 16).hslHue() -
+                                   palette.color(QPalette::Highlight).hslHue());
+        QCOMPARE_GE(std::min(apart, 360 - apart), 90);
+    }
+}
+
 } // namespace
 
 class DocumentTest : public QObject {
@@ -181,98 +284,12 @@ private slots:
         editor.resize(300, 200);
         editor.show();
         QVERIFY(QTest::qWaitForWindowExposed(&editor));
-        // Tab stops every four columns, in a fixed font: each x stands in the fifth.
-        editor.setText("    x\r\n\tx\r\nab\tx\r\niiiix\r\nWWWWx");
-        QPrinter printer;
-        const std::unique_ptr<QTextDocument> printed = editor.printDocument(printer);
-        QList<double> onScreen, onPaper;
-        for (int line = 0; line < 5; ++line) {
-            const int at = int(editor.text(line).indexOf(u'x'));
-            onScreen.append(editor.SendScintilla(Sci::SCI_POINTXFROMPOSITION, 0,
-                                                 editor.positionFromLineIndex(line, at)));
-            onPaper.append(printed->findBlockByNumber(line).layout()->lineAt(0).cursorToX(at));
-        }
-        QCOMPARE(onScreen + onPaper, QList<double>(5, onScreen[0]) + QList<double>(5, onPaper[0]));
-
-        // The wheel only scrolls and the mouse selects running text, Ctrl or not.
-        editor.setText(QStringLiteral("abcdef\r\n").repeated(100));
-        QWidget* view = editor.viewport();
-        const QPoint at(view->width() / 2, view->height() / 2);
-        QWheelEvent wheel(at, view->mapToGlobal(at), {}, {0, -120}, Qt::NoButton,
-                          Qt::ControlModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(view, &wheel);
-        QCOMPARE(editor.SendScintilla(Sci::SCI_GETZOOM), 0);
-        QCOMPARE_GT(editor.SendScintilla(Sci::SCI_GETFIRSTVISIBLELINE), 0);
-        const QPoint to = at + QPoint(30, 40);
-        QTest::mousePress(view, Qt::LeftButton, Qt::ControlModifier, at);
-        QMouseEvent drag(QEvent::MouseMove, to, view->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
-                         Qt::ControlModifier);
-        QApplication::sendEvent(view, &drag);
-        QTest::mouseRelease(view, Qt::LeftButton, Qt::ControlModifier, to);
-        QCOMPARE_GT(editor.SelLength(), 0);
-        QCOMPARE(editor.SendScintilla(Sci::SCI_SELECTIONISRECTANGLE), 0);
-
-        // No edit notice reaches the widget: its accessibility layer would count the text from
-        // its start at each one, and a key would cost time in proportion to the text.
-        QSignalSpy notices(&editor, &Sci::SCN_MODIFIED);
-        editor.setText("ab\r\ncd");
-        QTest::keyClicks(&editor, "xy");
-        QTest::keyClick(&editor, Qt::Key_Backspace);
-        QVERIFY(!notices.isEmpty());
-        for (const QList<QVariant>& notice : notices)
-            QCOMPARE(notice[1].toInt() & (Sci::SC_MOD_INSERTTEXT | Sci::SC_MOD_DELETETEXT), 0);
-
-        // C in colour where it shows, whatever stood above, which alone counts for the scroll
-        // bar; keywords and matched braces bold, a preprocessor line coloured within.
-        editor.setText("/* far above " + QString(300, u'w') + QString("\r\nx = 1;").repeated(400) +
-                       "\r\nend */ int\r\n#include <a.h> // c\r\n#include \"b.h\"");
-        editor.setSelStart(editor.textLength());
-        const QsciLexer& lexer = *editor.lexer();
-        const auto styleAt = [&editor](const QString& marker) {
-            return int(
-                editor.SendScintilla(Sci::SCI_GETSTYLEAT, long(editor.Text().lastIndexOf(marker))));
-        };
-        QTRY_COMPARE(QList({styleAt("end"), styleAt("int"), styleAt("#"), styleAt("<a"),
-                            styleAt("// c"), styleAt("\"b")}),
-                     QList<int>({QsciLexerCPP::Comment, QsciLexerCPP::Keyword,
-                                 QsciLexerCPP::PreProcessor, QsciLexerCPP::DoubleQuotedString,
-                                 QsciLexerCPP::CommentLine, QsciLexerCPP::DoubleQuotedString}));
-        QCOMPARE(QList({lexer.font(styleAt("int")).bold(), lexer.font(styleAt("x =")).bold(),
-                        editor.SendScintilla(Sci::SCI_STYLEGETBOLD, Sci::STYLE_BRACELIGHT) == 1,
-                        editor.horizontalScrollBar()->isVisible()}),
-                 QList({true, false, true, false}));
-        editor.setSelStart(0); // the line far above shows, and the scroll bar with it
-        QTRY_COMPARE(editor.horizontalScrollBar()->isVisible(), true);
-        editor.setText("ab"); // and is gone
-        QTRY_COMPARE(editor.horizontalScrollBar()->isVisible(), false);
-
-        // Every token's colour reads at 4.5 : 1 or more, by WCAG's relative luminance, on a light
-        // and on a dark background; a matched brace's hue is far from the selection's.
-        const auto luminance = [](const QColor& c) {
-            const auto linear = [](double v) {
-                return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-            };
-            return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) +
-                   0.0722 * linear(c.blueF()) + 0.05;
-        };
-        for (const QRgb base : {0xffffffu, 0x1e1e1eu}) {
-            QPalette palette;
-            palette.setColor(QPalette::Base, base);
-            palette.setColor(QPalette::Text, ~base); // black on white, light grey on near-black
-            editor.setPalette(palette);
-            for (int style = 0; style < 128; ++style) {
-                const auto [dim, bright] =
-                    std::minmax({luminance(lexer.color(style)), luminance(lexer.paper(style))});
-                QVERIFY2(bright / dim >= 4.5 || lexer.description(style).isEmpty(),
-                         qPrintable(QString("style %1 on %2").arg(style).arg(base, 0, 16)));
-            }
-            const long brace = editor.SendScintilla(Sci::SCI_STYLEGETBACK, Sci::STYLE_BRACELIGHT);
-            const int apart =
-                std::abs(QColor(brace & 0xff, brace >> 8 & 0xff, brace >> 16).hslHue() -
-                         palette.color(QPalette::Highlight).hslHue());
-            QCOMPARE_GE(std::min(apart, 360 - apart), 90);
-        }
+        tabStopsLineUpOnScreenAndPaper(editor);
+        wheelScrollsAndMouseSelectsRunningText(editor);
+        noEditNoticeReachesTheWidget(editor);
+        cInColourThatReads(editor);
     }
+
     void layoutAndStatusBarFollowKeysAndClicks()
     {
         QMdiArea area;

@@ -166,6 +166,77 @@ class ProjectTest : public QObject {
         project.setFiles(values.mid(3));
     }
 
+    void fieldsShowAndChangeTheProject(frmDialog& dialog)
+    {
+        Project::current().setOutputAppName("demo.app");
+        QCOMPARE(dialog.Text2->text(), QString("demo.app"));
+        // A single-line box keeps a pasted text up to its first line break.
+        QTest::keyClicks(dialog.Text1, "Demo");
+        dialog.Text1->setCursorPosition(2);
+        Toolkit::ClipboardSetText("x\r\ny\nz");
+        QTest::keyClick(dialog.Text1, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(Project::current().ProjectName(), QString("Dexmo"));
+        // Opening a folder in the list sets the path; highlighting one does not.
+        dialog.Dir1->setPath(m_dir.path());
+        // A typed '/' is a separator like any other: on Windows it is stored as '\'.
+        QTest::keyClicks(dialog.Text3, "/typed");
+        const QString typed = QDir::toNativeSeparators(m_dir.path() + "/typed");
+        QCOMPARE(Project::current().ProjectFolder(), typed);
+        QCOMPARE(dialog.Text3->text(), typed);
+        QListWidgetItem* sub = dialog.Dir1->findItems("sub", Qt::MatchEndsWith).value(0);
+        const QPoint at = dialog.Dir1->visualItemRect(sub).center();
+        QTest::mouseClick(dialog.Dir1->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(dialog.Text3->text(), typed);
+        QTest::mouseDClick(dialog.Dir1->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(dialog.Text3->text(), QDir::toNativeSeparators(m_dir.filePath("sub")));
+        QCOMPARE(Project::current().ProjectFolder(), dialog.Text3->text());
+    }
+
+    // The page after each click (none: shown again); a click on a selected option keeps it.
+    static void buttonsTurnThePages(frmDialog& dialog)
+    {
+        const std::pair<QAbstractButton*, const char*> clicks[] = {
+            {dialog.Command3, "Frame4 10 10"}, {dialog.Option2, "Frame3 01 01"},
+            {dialog.Command5, "Frame4 01 01"}, {dialog.Command4, "Frame4 01 01 hidden"},
+            {nullptr, "Frame4 01 01"},         {dialog.Option1, "Frame4 10 10"},
+            {dialog.Option1, "Frame4 10 10"},  {dialog.Command1, "Frame1 10 10"}};
+        for (const auto& [button, expected] : clicks) {
+            button ? QTest::mouseClick(button, Qt::LeftButton) : dialog.show();
+            QCOMPARE(state(dialog), QString(expected));
+        }
+    }
+
+    // The wizard's Create writes root.inf into the project folder and keeps the page.
+    void wizardWritesRootInf(frmDialog& dialog)
+    {
+        dialog.Text5->setText("game");
+        dialog.Text8->setText(" Demo ");
+        dialog.Text7->setText("1.0");
+        dialog.Text6->setText("1.2");
+        dialog.Text4->setText("(c) Someone");
+        ScriptedDialogs dialogs;
+        dialog.Command6_Click();
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.messages[0].title + ": " + dialogs.messages[0].text,
+                 QString("LKS: Root.inf Created!"));
+        QCOMPARE(state(dialog), QString("Frame1 10 10"));
+        // The writer refuses a value no line can carry, naming its field, and writes nothing.
+        const QDir folder(m_dir.filePath("sub"));
+        const std::pair<RootInfValues, const char*> refused[] = {
+            {{"\f", "", "", "", ""}, "App Type (game/app) \""},
+            {{"", QString("De") + QChar(0) + "mo", "", "", ""}, "Name \""},
+            {{"", "", "1\x1b", "", ""}, "Version \""},
+            {{"", "", "", QString(32000, 'v') + "\x1f", ""}, "Halvos Version \""}};
+        for (const auto& [values, problem] : refused) {
+            const QString why = WriteRootInf(folder.path(), values).reason();
+            QVERIFY2(why.startsWith(problem) && why.size() < 300, qPrintable(why.left(300)));
+        }
+        QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden), QStringList{"root.inf"});
+        QCOMPARE(contentOf(folder.filePath("root.inf")),
+                 QByteArray(
+                     "game\r\n Demo \r\n\r\n\r\n\r\n\r\n Demo \r\n1.0\r\n1.2\r\n(c) Someone\r\n"));
+    }
+
 private slots:
     void init()
     {
@@ -270,13 +341,10 @@ private slots:
                    QString::number(explorer.List1->ListIndex());
         };
         doubleClick(*explorer.List1, "b.c");
-        QCOMPARE(files(), QString("a.c c.c d.c e.c @1"));
-        explorer.List1->setListIndex(3);
-        explorer.mnuRemove_Click();
-        QCOMPARE(files(), QString("a.c c.c d.c @2")); // the new last one
-        explorer.List1->setListIndex(-1);
-        explorer.mnuRemove_Click();
-        QCOMPARE(files(), QString("a.c c.c d.c @-1"));
+        QStringList removed{files()}; // then row 3, the last, goes; then none is selected
+        for (const int row : {3, -1})
+            explorer.List1->setListIndex(row), explorer.mnuRemove_Click(), removed << files();
+        QCOMPARE(removed, (QStringList{"a.c c.c d.c e.c @1", "a.c c.c d.c @2", "a.c c.c d.c @-1"}));
 
         Project::current().setFiles({});
         ScriptedDialogs dialogs;
@@ -324,68 +392,9 @@ private slots:
         for (const QLabel* label : dialog.findChildren<QLabel*>())
             QVERIFY2(label->geometry().right() < label->parentWidget()->width() - 1,
                      qPrintable(label->objectName()));
-
-        Project::current().setOutputAppName("demo.app");
-        QCOMPARE(dialog.Text2->text(), QString("demo.app"));
-        // A single-line box keeps a pasted text up to its first line break.
-        QTest::keyClicks(dialog.Text1, "Demo");
-        dialog.Text1->setCursorPosition(2);
-        Toolkit::ClipboardSetText("x\r\ny\nz");
-        QTest::keyClick(dialog.Text1, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(Project::current().ProjectName(), QString("Dexmo"));
-        // Opening a folder in the list sets the path; highlighting one does not.
-        dialog.Dir1->setPath(m_dir.path());
-        // A typed '/' is a separator like any other: on Windows it is stored as '\'.
-        QTest::keyClicks(dialog.Text3, "/typed");
-        const QString typed = QDir::toNativeSeparators(m_dir.path() + "/typed");
-        QCOMPARE(Project::current().ProjectFolder(), typed);
-        QCOMPARE(dialog.Text3->text(), typed);
-        QListWidgetItem* sub = dialog.Dir1->findItems("sub", Qt::MatchEndsWith).value(0);
-        const QPoint at = dialog.Dir1->visualItemRect(sub).center();
-        QTest::mouseClick(dialog.Dir1->viewport(), Qt::LeftButton, {}, at);
-        QCOMPARE(dialog.Text3->text(), typed);
-        QTest::mouseDClick(dialog.Dir1->viewport(), Qt::LeftButton, {}, at);
-        QCOMPARE(dialog.Text3->text(), QDir::toNativeSeparators(m_dir.filePath("sub")));
-        QCOMPARE(Project::current().ProjectFolder(), dialog.Text3->text());
-
-        // The page after each click (none: shown again); a click on a selected option keeps it.
-        const std::pair<QAbstractButton*, const char*> clicks[] = {
-            {dialog.Command3, "Frame4 10 10"}, {dialog.Option2, "Frame3 01 01"},
-            {dialog.Command5, "Frame4 01 01"}, {dialog.Command4, "Frame4 01 01 hidden"},
-            {nullptr, "Frame4 01 01"},         {dialog.Option1, "Frame4 10 10"},
-            {dialog.Option1, "Frame4 10 10"},  {dialog.Command1, "Frame1 10 10"}};
-        for (const auto& [button, expected] : clicks) {
-            button ? QTest::mouseClick(button, Qt::LeftButton) : dialog.show();
-            QCOMPARE(state(dialog), QString(expected));
-        }
-
-        // The wizard's Create writes root.inf into the project folder and keeps the page.
-        dialog.Text5->setText("game");
-        dialog.Text8->setText(" Demo ");
-        dialog.Text7->setText("1.0");
-        dialog.Text6->setText("1.2");
-        dialog.Text4->setText("(c) Someone");
-        ScriptedDialogs dialogs;
-        dialog.Command6_Click();
-        QCOMPARE(dialogs.messages.size(), 1);
-        QCOMPARE(dialogs.messages[0].title + ": " + dialogs.messages[0].text,
-                 QString("LKS: Root.inf Created!"));
-        QCOMPARE(state(dialog), QString("Frame1 10 10"));
-        // The writer refuses a value no line can carry, naming its field, and writes nothing.
-        const QDir folder(m_dir.filePath("sub"));
-        const std::pair<RootInfValues, const char*> refused[] = {
-            {{"\f", "", "", "", ""}, "App Type (game/app) \""},
-            {{"", QString("De") + QChar(0) + "mo", "", "", ""}, "Name \""},
-            {{"", "", "1\x1b", "", ""}, "Version \""},
-            {{"", "", "", QString(32000, 'v') + "\x1f", ""}, "Halvos Version \""}};
-        for (const auto& [values, problem] : refused) {
-            const QString why = WriteRootInf(folder.path(), values).reason();
-            QVERIFY2(why.startsWith(problem) && why.size() < 300, qPrintable(why.left(300)));
-        }
-        QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden), QStringList{"root.inf"});
-        QCOMPARE(contentOf(folder.filePath("root.inf")),
-                 QByteArray(
-                     "game\r\n Demo \r\n\r\n\r\n\r\n\r\n Demo \r\n1.0\r\n1.2\r\n(c) Someone\r\n"));
+        fieldsShowAndChangeTheProject(dialog);
+        buttonsTurnThePages(dialog);
+        wizardWritesRootInf(dialog);
 
         // A project opened with the wizard option on turns the hidden dialog to the wizard, also
         // one made after; a new project does not turn the page back.
