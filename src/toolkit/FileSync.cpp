@@ -1,5 +1,6 @@
 #include "FileSync.h"
 
+#include "Logging.h"
 #include "MessageText.h"
 
 #include <QDir>
@@ -47,8 +48,8 @@ Result<> replaceLink(const QString& path, const std::function<Result<>(QFileDevi
     file.close();
     if (result)
         result = fileSyncCalls().rename(file.fileName(), path);
-    if (!result)
-        file.remove();
+    if (!result && !file.remove())
+        qCWarning(lcLarkspan) << "Cannot remove" << file.fileName() << file.errorString();
     return result;
 }
 
@@ -132,7 +133,8 @@ Result<> copyReplacing(const QString& source, const QString& destination)
     if (!saved)
         return failed(readFailed ? source : destination, saved.reason());
     // The copy can be run or read by whoever could the original.
-    QFile::setPermissions(destination, in.permissions());
+    if (!QFile::setPermissions(destination, in.permissions()))
+        qCWarning(lcLarkspan) << "Cannot give" << destination << "the permissions of" << source;
     return {};
 }
 
