@@ -1,5 +1,7 @@
 #include "KeyboardState.h"
 
+#include "Logging.h"
+
 #include <QGuiApplication>
 #include <QKeyEvent>
 
@@ -11,6 +13,7 @@
 #include <array>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 bool KeyboardState::readLocks(bool& capsLock, bool& numLock)
 {
@@ -53,6 +56,10 @@ bool KeyboardState::readLocks(bool& capsLock, bool& numLock)
         capsLock = on[0];
         numLock = on[1];
     }
+    // The indicators then follow the keys alone; said once, as every key asks again.
+    static bool told = false;
+    if (!found && !std::exchange(told, true))
+        qCInfo(lcLarkspan) << "The X server names no Caps Lock or Num Lock light";
     return found;
 }
 

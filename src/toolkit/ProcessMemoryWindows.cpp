@@ -1,5 +1,7 @@
 #include "ProcessMemory.h"
 
+#include "Logging.h"
+
 // psapi.h needs the types windows.h declares.
 // clang-format off
 #include <windows.h>
@@ -12,8 +14,11 @@ PROCESS_MEMORY_COUNTERS memoryCounters()
 {
     PROCESS_MEMORY_COUNTERS counters{};
     counters.cb = sizeof counters;
-    if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters))
+    if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters)) {
+        qCWarning(lcLarkspan) << "Cannot read the process's memory counters, error"
+                              << GetLastError();
         counters = {};
+    }
     return counters;
 }
 
