@@ -39,22 +39,20 @@ const struct {
     {"beyond ASCII", {"caf\u00e9.c", "\u00e9.pic"}, "filer a \x82.pic\r\nvcc caf\x82.c filer.list"},
 };
 
-// The script; its folder in the test's folder, empty: the project has none; a project file's
-// name; its value; what the message names.
+// The script; its folder in the test's folder, empty: none; a project file; what the message names.
 const struct {
     const char* tag;
-    QString script, folder, field, value, problem;
+    QString script, folder, value, problem;
 } refusalRows[] = {
     // Refused, rather than written at the root of the file system.
-    {"make.bat, no folder", "make.bat", "", "b.c", "b.c",
+    {"make.bat, no folder", "make.bat", "", "b.c",
      "Cannot write make.bat: the project has no folder. Choose one in Project"},
-    {"make.bat, missing folder", "make.bat", "gone", "b.c", "b.c", "gone/make.bat\": "},
-    {"make.bat, CR LF", "make.bat", ".", "", "name\r\nb.c", "the project file \"name"},
-    {"make.bat, huge", "make.bat", ".", "", "name" + QString(5'000'000, 'n') + "\n.c",
-     "file \"name"},
-    {"root.inf, no folder", "root.inf", "", "", "",
+    {"make.bat, missing folder", "make.bat", "gone", "b.c", "gone/make.bat\": "},
+    {"make.bat, CR LF", "make.bat", ".", "name\r\nb.c", "the project file \"name"},
+    {"make.bat, huge", "make.bat", ".", "name" + QString(5'000'000, 'n') + "\n.c", "file \"name"},
+    {"root.inf, no folder", "root.inf", "", "",
      "Cannot write root.inf: the project has no folder. Choose one in Project"},
-    {"root.inf, missing folder", "root.inf", "gone", "", "", "gone/root.inf\": "},
+    {"root.inf, missing folder", "root.inf", "gone", "", "gone/root.inf\": "},
 };
 
 const struct {
@@ -247,8 +245,6 @@ private slots:
         Project::current().setProjectFolder(m_dir.path());
     }
 
-    // make.bat's bytes follow the locale's OEM page: the one of C, whatever the machine's.
-    void initTestCase() { qputenv("LC_ALL", "C.UTF-8"); }
     void makeBatGroups_data() { addRows(makeBatRows); }
     void makeBatGroups()
     {
@@ -298,7 +294,7 @@ private slots:
     void refusals()
     {
         QFETCH(int, row);
-        const auto& [tag, script, folder, field, value, problem] = refusalRows[row];
+        const auto& [tag, script, folder, value, problem] = refusalRows[row];
         QTemporaryDir dir;
         putFile(dir.filePath(script), "old");
         Project::current().setProjectFolder(folder.isEmpty() ? folder : dir.filePath(folder));
